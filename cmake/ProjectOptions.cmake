@@ -1,0 +1,18 @@
+# One interface target carries the language level, warnings and Qt's strict
+# defines; every target of the project links it.
+add_library(bio_options INTERFACE)
+target_compile_features(bio_options INTERFACE cxx_std_20)
+target_compile_options(bio_options INTERFACE
+  -Wall -Wextra -Wpedantic -Wnon-virtual-dtor -Wold-style-cast)
+target_compile_definitions(bio_options INTERFACE
+  QT_NO_CAST_FROM_ASCII
+  QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+  QT_NO_URL_CAST_FROM_STRING)
+if(BIORHYTHM_WERROR)
+  target_compile_options(bio_options INTERFACE -Werror)
+endif()
+if(BIORHYTHM_SANITIZE)
+  target_compile_options(bio_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(bio_options INTERFACE -fsanitize=address,undefined)
+endif()
