@@ -1,0 +1,131 @@
+#include "ui/Look.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include <cmath>
+
+namespace ui {
+namespace {
+
+const QString kSansSerif = QStringLiteral("MS Sans Serif");
+const QString kVerdana = QStringLiteral("Verdana");
+
+// The layouts assume 96 dots per inch (15 twips to the pixel), so fonts are
+// sized in logical pixels: a point size would follow the screen's reported
+// resolution and stop fitting its controls on a screen that reports another.
+QFont MakeFont(const QString& family, qreal pointSize, bool bold, bool underline)
+{
+    QFont font(family);
+    font.setPixelSize(qRound(pointSize * 96.0 / 72.0));
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+// One wave across the icon: a sine of one period, shifted by phase.
+QPainterPath WavePath(int size, double phase, double amplitude)
+{
+    QPainterPath path;
+    const int steps = 48;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = static_cast<double>(i) / steps;
+        const double x = t * size;
+        const double y = size / 2.0 - amplitude * size * std::sin(2.0 * M_PI * t + phase);
+        if (i == 0)
+            path.moveTo(x, y);
+        else
+            path.lineTo(x, y);
+    }
+    return path;
+}
+
+} // namespace
+
+void InstallFontSubstitutes()
+{
+    const QStringList families = QFontDatabase::families();
+    auto firstInstalled = [&families](std::initializer_list<const char*> candidates) {
+        for (const char* name : candidates) {
+            const QString family = QString::fromLatin1(name);
+            if (families.contains(family))
+                return family;
+        }
+        return QString();
+    };
+    // Liberation Sans has the narrow widths of the old dialog font; DejaVu
+    // Sans descends from the same design family as Verdana and is as wide.
+    const QString sans = firstInstalled({ "Liberation Sans", "Arial", "DejaVu Sans" });
+    const QString wide = firstInstalled({ "DejaVu Sans", "Liberation Sans" });
+    if (!families.contains(kSansSerif) && !sans.isEmpty())
+        QFont::insertSubstitution(kSansSerif, sans);
+    if (!families.contains(kVerdana) && !wide.isEmpty())
+        QFont::insertSubstitution(kVerdana, wide);
+}
+
+QFont SansSerifFont(qreal pointSize, bool bold, bool underline)
+{
+    return MakeFont(kSansSerif, pointSize, bold, underline);
+}
+
+QFont VerdanaFont(qreal pointSize, bool bold, bool underline)
+{
+    return MakeFont(kVerdana, pointSize, bold, underline);
+}
+
+QColor ColorFromBgr(quint32 bgr)
+{
+    return QColor(
+        static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+int Px(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+QRect TwipsRect(int left, int top, int width, int height)
+{
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+QPixmap ApplicationIconPixmap(int size)
+{
+    QPixmap pixmap(size, size);
+    // Blue ground at 32 pixels and above, teal on the small 16-pixel image.
+    pixmap.fill(size <= 16 ? QColor(0, 128, 128) : QColor(0, 0, 160));
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing, size > 16);
+    const qreal width = std::max(1.0, size / 14.0);
+    const struct {
+        QColor color;
+        double phase;
+        double amplitude;
+    } waves[] = {
+        { QColor(255, 0, 0), 0.0, 0.36 },
+        { QColor(0, 64, 255), 2.1, 0.30 },
+        { QColor(128, 200, 255), 4.2, 0.24 },
+    };
+    for (const auto& wave : waves) {
+        painter.setPen(QPen(wave.color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(WavePath(size, wave.phase, wave.amplitude));
+    }
+    return pixmap;
+}
+
+QIcon ApplicationIcon()
+{
+    QIcon icon;
+    for (int size : { 16, 32, 48, 64, 128, 256 })
+        icon.addPixmap(ApplicationIconPixmap(size));
+    return icon;
+}
+
+QCursor HandCursor()
+{
+    return QCursor(Qt::PointingHandCursor);
+}
+
+} // namespace ui
