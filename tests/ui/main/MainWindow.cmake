@@ -1,0 +1,5 @@
+bio_add_gtest(test_date_entry
+  ${CMAKE_CURRENT_LIST_DIR}/test_WholeNumberText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_DateEntry.cpp
+  LIBS bio_date_entry)
+set_target_properties(test_date_entry PROPERTIES AUTOMOC OFF)
