@@ -5,3 +5,8 @@ add_library(bio_date_entry STATIC
 target_include_directories(bio_date_entry PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(bio_date_entry PUBLIC bio_options)
 set_target_properties(bio_date_entry PROPERTIES AUTOMOC OFF)
+
+# The clickable link label shared by the main window and the About box.
+add_library(bio_ui_link STATIC ${CMAKE_CURRENT_LIST_DIR}/ClickableLabel.cpp)
+target_include_directories(bio_ui_link PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(bio_ui_link PUBLIC bio_options bio_ui_look Qt6::Widgets)
