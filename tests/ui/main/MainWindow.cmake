@@ -3,3 +3,5 @@ bio_add_gtest(test_date_entry
   ${CMAKE_CURRENT_LIST_DIR}/test_DateEntry.cpp
   LIBS bio_date_entry)
 set_target_properties(test_date_entry PROPERTIES AUTOMOC OFF)
+
+bio_add_qtest(tst_ClickableLabel ${CMAKE_CURRENT_LIST_DIR}/tst_ClickableLabel.cpp LIBS bio_ui_link)
