@@ -1,0 +1,24 @@
+#pragma once
+
+// Dates as text in the user's short-date format, always with a four-digit
+// year. Several locales' short formats carry a two-digit year (en_US gives
+// 12/8/26), which would read back a century early; the year is widened
+// instead.
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace app {
+
+// The locale's short-date text of date, with a four-digit year.
+QString ShortDateText(const QDate& date, const QLocale& locale = QLocale());
+
+// Reads what ShortDateText writes for the same locale, and the locale's short
+// date with a four-digit year as Windows writes it (12/7/2026 in en_US, with
+// or without leading zeros). Nothing when the text is no such date.
+std::optional<QDate> ParseShortDate(const QString& text, const QLocale& locale = QLocale());
+
+} // namespace app

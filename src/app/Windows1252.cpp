@@ -1,0 +1,42 @@
+#include "app/Windows1252.h"
+
+#include <array>
+
+namespace app {
+
+namespace {
+
+// Codes 0x80 to 0x9F; every other code is its own character.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 0x88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
+};
+
+constexpr bool InHighControls(unsigned code)
+{
+    return code >= 0x80 && code <= 0x9F;
+}
+
+} // namespace
+
+char16_t Windows1252ToUnicode(unsigned char code)
+{
+    if (InHighControls(code))
+        return kHighControls[code - 0x80U];
+    return code;
+}
+
+std::optional<unsigned char> UnicodeToWindows1252(char16_t character)
+{
+    if (character <= 0xFF && !InHighControls(character))
+        return static_cast<unsigned char>(character);
+    for (unsigned i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == character)
+            return static_cast<unsigned char>(0x80U + i);
+    }
+    return std::nullopt;
+}
+
+} // namespace app
