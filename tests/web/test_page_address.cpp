@@ -2,6 +2,7 @@
 #include "web/PageAddress.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -11,6 +12,11 @@ struct PageCase {
     web::PageKey key;
     const char* text;
 };
+
+void PrintTo(const PageCase& page, std::ostream* out)
+{
+    *out << page.text;
+}
 
 class PageAddressTable : public ::testing::TestWithParam<PageCase> { };
 

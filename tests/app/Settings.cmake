@@ -1,0 +1,1 @@
+bio_add_gtest(test_app_settings_core test_windows1252.cpp test_round_half_even.cpp LIBS bio_app_core)
