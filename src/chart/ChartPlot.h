@@ -1,0 +1,33 @@
+#pragma once
+
+// The biorhythm chart without a window: the three cycles, the day count
+// between two dates, where each cycle's highs and lows fall in the 28-day
+// window around the report day, and their drawing, point by point, onto any
+// DrawingSurface. In: a birthday and a report day (or the day count between
+// them) and the surface's scale. Out: points set on the surface.
+
+#include "chart/DrawingSurface.h"
+
+#include <cstdint>
+
+namespace chart {
+
+class ChartPlot {
+public:
+    explicit ChartPlot(DrawingSurface& surface);
+
+    // One parabolic half-wave with its vertex at (Xa, Ya), meeting the 0%
+    // line at x = LastPt and at its mirror point left of the vertex, drawn
+    // 100 points to the unit in colour RedGreenBlue (0x00BBGGRR).
+    void Parabola(const double& Xa, const double& Ya, const double& LastPt, std::uint32_t RedGreenBlue) const;
+
+    // The three cycles for a report day daysSinceBirth days after birth, in
+    // drawing order, each half-wave drawn as soon as it is found. Does not
+    // clear what is already there.
+    void DrawCycles(std::int32_t daysSinceBirth) const;
+
+private:
+    DrawingSurface& surface;
+};
+
+} // namespace chart
