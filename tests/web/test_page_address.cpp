@@ -1,9 +1,7 @@
-#include "RecordingLauncher.h"
 #include "web/PageAddress.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
-#include <set>
 #include <string>
 
 namespace {
@@ -57,34 +55,6 @@ TEST(SiteAddress, RootIsHttpAndBareHost)
 TEST(SiteAddress, BaseIsRootPlusFixedPath)
 {
     EXPECT_EQ(web::SiteBase(), web::SiteRoot() + "/tavio-free-biorhythm-chart-software/ssd.php");
-}
-
-TEST(SiteAddress, KeysNeedNoEscaping)
-{
-    const web::PageKey keys[] = { web::PageKey::HomePage, web::PageKey::HelpWebPage, web::PageKey::DownloadWebPage,
-        web::PageKey::Donate, web::PageKey::FullyBranded, web::PageKey::CoBrand, web::PageKey::PellarySoftwares,
-        web::PageKey::QorvexReferAFriend };
-    std::set<std::string_view> seen;
-    for (const web::PageKey key : keys) {
-        const std::string_view text = web::PageKeyText(key);
-        EXPECT_TRUE(seen.insert(text).second) << "duplicate key " << text;
-        for (const char c : text)
-            EXPECT_TRUE((c >= 'a' && c <= 'z') || c == '-') << text;
-    }
-}
-
-TEST(Launcher, OpenWebPageOpensThePageWithoutOwner)
-{
-    testing_support::RecordingLauncher launcher;
-    launcher.OpenWebPage(web::PageKey::DownloadWebPage);
-    launcher.OpenWebPage(web::PageKey::DownloadWebPage);
-
-    const std::string expected = web::SiteBase() + "?page=download-web-page";
-    ASSERT_EQ(launcher.opened.size(), 2U);
-    for (const auto& opened : launcher.opened) {
-        EXPECT_EQ(opened.address, expected);
-        EXPECT_EQ(opened.owner, web::kNoOwner);
-    }
 }
 
 } // namespace
