@@ -63,7 +63,7 @@ int UpdateReminder::InstallCount(const QString& text, const QLocale& locale)
 
 QString UpdateReminder::TodayText() const
 {
-    const QString text = ShortDateText(ToQDate(clock.Today()));
+    QString text = ShortDateText(ToQDate(clock.Today()));
     // Some locales write dates with letters or digits that the scrambler's
     // code page lacks (Arabic digits, a Cyrillic year mark); such a text would
     // lose them in the store and never read back, so the reminder would never
