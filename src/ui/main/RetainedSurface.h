@@ -1,0 +1,50 @@
+#pragma once
+
+#include "chart/DrawingSurface.h"
+
+#include <QImage>
+#include <QSize>
+
+namespace ui {
+
+// The chart area's drawing kept in an image, so that curves outlive the area
+// being covered or minimised until the next chart clears them.
+//
+// The image has the device's resolution. The scale runs over the centres of
+// the outermost dots, so a point at the top of the scale lights the top pixel
+// row and one at the bottom the bottom row, and the middle of an odd-sized
+// area is its middle pixel. A point fills one logical pixel (ratio x ratio
+// device pixels) but is placed at device resolution: at ratio 2 and above the
+// curves keep their one-pixel weight and lose the staircase of whole pixels.
+class RetainedSurface final : public chart::DrawingSurface {
+public:
+    RetainedSurface(QSize logicalSize, qreal devicePixelRatio);
+
+    // The vertical scale is the area's height in twips, as the area had
+    // before it was given a horizontal scale; only its ends and middle matter.
+    void SetScaleWidth(double width);
+    double ScaleWidth() const override { return scaleWidth; }
+    double ScaleHeight() const override { return scaleHeight; }
+    void Clear() override;
+    void SetPoint(float x, float y, std::uint32_t colour) override;
+
+    const QImage& Image() const { return image; }
+    qreal DevicePixelRatio() const { return image.devicePixelRatio(); }
+
+    // Logical pixel at the centre of which scale position x or y lies.
+    int LogicalX(double x) const;
+    int LogicalY(double y) const;
+
+private:
+    void UpdateFactors();
+
+    QSize logicalSize;
+    double scaleWidth;
+    double scaleHeight;
+    QImage image;
+    int dot = 1;
+    double xFactor = 0.0;
+    double yFactor = 0.0;
+};
+
+} // namespace ui
