@@ -1,0 +1,139 @@
+#include "render/RenderOptions.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+namespace render {
+namespace {
+
+bool AllDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int DigitsValue(std::string_view digits)
+{
+    int value = 0;
+    for (const char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+// YYYY-MM-DD and nothing else; the date must exist.
+std::optional<std::chrono::year_month_day> ReadIsoDate(std::string_view text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    const std::string_view year = text.substr(0, 4);
+    const std::string_view month = text.substr(5, 2);
+    const std::string_view day = text.substr(8, 2);
+    if (!AllDigits(year) || !AllDigits(month) || !AllDigits(day))
+        return std::nullopt;
+    const std::chrono::year_month_day date { std::chrono::year { DigitsValue(year) },
+        std::chrono::month { static_cast<unsigned>(DigitsValue(month)) },
+        std::chrono::day { static_cast<unsigned>(DigitsValue(day)) } };
+    if (!date.ok())
+        return std::nullopt;
+    return date;
+}
+
+struct Collected {
+    std::optional<std::string> birth;
+    std::optional<std::string> report;
+    std::optional<std::string> output;
+    std::optional<std::string> scale;
+};
+
+std::optional<std::string>* Slot(Collected& collected, std::string_view name)
+{
+    if (name == "--birth")
+        return &collected.birth;
+    if (name == "--report")
+        return &collected.report;
+    if (name == "--output")
+        return &collected.output;
+    if (name == "--scale")
+        return &collected.scale;
+    return nullptr;
+}
+
+} // namespace
+
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
+{
+    if (std::any_of(arguments.begin(), arguments.end(),
+            [](const std::string& argument) { return argument == "--help" || argument == "-h"; }))
+        return HelpRequest {};
+
+    Collected collected;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        const std::size_t equals = argument.find('=');
+        const std::string_view name = argument.substr(0, equals);
+        std::optional<std::string>* slot = Slot(collected, name);
+        if (slot == nullptr) {
+            if (argument.starts_with("-"))
+                return UsageError { "unknown option " + std::string(name) };
+            return UsageError { "unexpected argument " + std::string(argument) };
+        }
+        if (slot->has_value())
+            return UsageError { std::string(name) + " is given more than once" };
+        if (equals != std::string_view::npos) {
+            *slot = std::string(argument.substr(equals + 1));
+        } else {
+            if (i + 1 == arguments.size())
+                return UsageError { std::string(name) + " needs a value" };
+            *slot = arguments[++i];
+        }
+    }
+
+    if (!collected.birth)
+        return UsageError { "missing --birth" };
+    if (!collected.report)
+        return UsageError { "missing --report" };
+    if (!collected.output)
+        return UsageError { "missing --output" };
+
+    RenderOptions options;
+    const auto birth = ReadIsoDate(*collected.birth);
+    if (!birth)
+        return UsageError { "--birth: '" + *collected.birth + "' is not a date of the form YYYY-MM-DD" };
+    const auto report = ReadIsoDate(*collected.report);
+    if (!report)
+        return UsageError { "--report: '" + *collected.report + "' is not a date of the form YYYY-MM-DD" };
+    if (collected.output->empty())
+        return UsageError { "--output: the file name is empty" };
+    options.birth = *birth;
+    options.report = *report;
+    options.output = *collected.output;
+    if (collected.scale) {
+        if (!AllDigits(*collected.scale) || collected.scale->size() > 1 || DigitsValue(*collected.scale) < 1
+            || DigitsValue(*collected.scale) > 4)
+            return UsageError { "--scale: '" + *collected.scale + "' is not a scale from 1 to 4" };
+        options.scale = DigitsValue(*collected.scale);
+    }
+    return options;
+}
+
+std::string HelpText()
+{
+    return "Usage: biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --output FILE.png [--scale N]\n"
+           "\n"
+           "Draws the biorhythm chart area for a birthday and a report day, as the\n"
+           "program's window shows it after a chart request, and saves it as a PNG.\n"
+           "\n"
+           "  --birth YYYY-MM-DD   the birthday\n"
+           "  --report YYYY-MM-DD  the report day, in the middle of the 28 days shown\n"
+           "  --output FILE.png    where to write the picture; an existing file is\n"
+           "                       replaced only once the new picture is complete\n"
+           "  --scale N            device pixels per pixel, 1 to 4 (default 1):\n"
+           "                       the picture is 431 x 431 pixels times N\n"
+           "  -h, --help           show this text\n"
+           "\n"
+           "Runs without a display: Qt's offscreen platform is used unless\n"
+           "QT_QPA_PLATFORM says otherwise. Exit status 0 on success, 2 for bad\n"
+           "arguments or a file that cannot be written.\n";
+}
+
+} // namespace render
