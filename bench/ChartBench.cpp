@@ -1,0 +1,50 @@
+// The cost of one chart request: the whole of it on the chart area's retained
+// image, and the walk and plot alone on a surface that keeps nothing.
+
+#include "chart/ChartPlot.h"
+#include "ui/main/RetainedSurface.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Takes every point and keeps only a running sum, so the plot cannot be
+// optimised away.
+class NullSurface final : public chart::DrawingSurface {
+public:
+    double ScaleWidth() const override { return 28.0; }
+    double ScaleHeight() const override { return 6465.0; }
+    void Clear() override { sum = 0; }
+    void SetPoint(float x, float y, std::uint32_t colour) override { sum += x + y + static_cast<float>(colour & 1u); }
+    float sum = 0;
+};
+
+void ChartRequestOnRetainedImage(benchmark::State& state)
+{
+    ui::RetainedSurface surface(QSize(431, 431), static_cast<qreal>(state.range(0)));
+    surface.SetScaleWidth(28);
+    const chart::ChartPlot plot(surface);
+    std::int32_t days = 16406;
+    for (auto _ : state) {
+        surface.Clear();
+        plot.DrawCycles(days++);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+}
+BENCHMARK(ChartRequestOnRetainedImage)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
+
+void WalkAndPlotOnNullSurface(benchmark::State& state)
+{
+    NullSurface surface;
+    const chart::ChartPlot plot(surface);
+    std::int32_t days = 16406;
+    for (auto _ : state) {
+        plot.DrawCycles(days++);
+        benchmark::DoNotOptimize(surface.sum);
+    }
+}
+BENCHMARK(WalkAndPlotOnNullSurface)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
