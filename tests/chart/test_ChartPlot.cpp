@@ -1,11 +1,9 @@
 #include "CountingSurface.h"
-#include "chart/BiorhythmCycle.h"
 #include "chart/ChartPlot.h"
 #include "chart/CycleValue.h"
 #include "chart/HalfWaveWalk.h"
 
 #include <algorithm>
-#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,18 +68,6 @@ TEST(Parabola, EndsWhenTheStepIsTooSmallToMoveOn)
     EXPECT_EQ(surface.points.size(), 1u);
 }
 
-TEST(Parabola, LeavesItsArgumentsAlone)
-{
-    CountingSurface surface(kWidth, kHeight);
-    double xa = 8.25;
-    double ya = kHeight;
-    double lastPt = 14.0;
-    chart::ChartPlot(surface).Parabola(xa, ya, lastPt, 0xFFu);
-    EXPECT_EQ(xa, 8.25);
-    EXPECT_EQ(ya, kHeight);
-    EXPECT_EQ(lastPt, 14.0);
-}
-
 std::size_t CountColour(const CountingSurface& surface, std::uint32_t colour)
 {
     return static_cast<std::size_t>(std::count_if(surface.points.begin(), surface.points.end(),
@@ -110,33 +96,6 @@ TEST(DrawCycles, DrawsTheThreeCyclesInOrderWithoutClearing)
     EXPECT_EQ(surface.points[red].colour, 0x00FF00u);
     EXPECT_EQ(surface.points[red + green].colour, 0xFF80FFu);
     EXPECT_EQ(surface.clears, 0);
-}
-
-TEST(DrawCycles, AllCyclesRiseThroughZeroOnTheReportDayOfTheBirthday)
-{
-    CountingSurface surface(kWidth, kHeight);
-    chart::ChartPlot(surface).DrawCycles(0);
-    for (const chart::BiorhythmCycle& cycle : chart::kCycles) {
-        SCOPED_TRACE(cycle.name);
-        // y grows downwards: just before the report day below the 0% line,
-        // just after it above.
-        bool before = false;
-        bool after = false;
-        for (const CountingSurface::Point& p : surface.points) {
-            if (p.colour != cycle.colour)
-                continue;
-            if (std::abs(p.x - 13.9f) < 0.004f) {
-                before = true;
-                EXPECT_GT(p.y, kHeight / 2);
-            }
-            if (std::abs(p.x - 14.1f) < 0.004f) {
-                after = true;
-                EXPECT_LT(p.y, kHeight / 2);
-            }
-        }
-        EXPECT_TRUE(before);
-        EXPECT_TRUE(after);
-    }
 }
 
 TEST(DrawCycles, LowsReachTheSurfacesOwnHeight)

@@ -143,21 +143,6 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
-    void aRefusedRunKeepsTheFileThatWasThere()
-    {
-        const QString path = folder.filePath(QStringLiteral("kept.png"));
-        QCOMPARE(Render({ QStringLiteral("--birth=1980-01-04"), QStringLiteral("--report=1990-01-01"),
-                            QStringLiteral("--output=") + path })
-                     .status,
-            0);
-        const QImage before(path);
-        QCOMPARE(Render({ QStringLiteral("--birth=1980-02-30"), QStringLiteral("--report=1990-01-01"),
-                            QStringLiteral("--output=") + path })
-                     .status,
-            2);
-        QCOMPARE(QImage(path), before);
-    }
-
 private:
     QTemporaryDir folder;
 };
