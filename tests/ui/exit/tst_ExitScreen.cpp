@@ -1,0 +1,192 @@
+#include "RecordingLauncher.h"
+#include "ScriptedPrompter.h"
+#include "app/AppInfo.h"
+#include "ui/exit/ExitScreen.h"
+#include "ui/main/ClickableLabel.h"
+#include "web/PageAddress.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSet>
+#include <QTest>
+
+#include <memory>
+
+using testing_support::RecordingLauncher;
+using testing_support::ScriptedPrompter;
+
+class TestExitScreen : public QObject {
+    Q_OBJECT
+private:
+    RecordingLauncher launcher;
+    ScriptedPrompter prompter;
+    int quits = 0;
+
+    std::unique_ptr<ui::ExitScreen> Open(float draw = 0.3F)
+    {
+        auto screen = std::make_unique<ui::ExitScreen>(
+            launcher, prompter, [this] { ++quits; }, [draw] { return draw; });
+        screen->show();
+        screen->activateWindow();
+        if (!QTest::qWaitForWindowExposed(screen.get()))
+            return nullptr;
+        return screen;
+    }
+
+private slots:
+    void init()
+    {
+        launcher.opened.clear();
+        prompter.shown.clear();
+        quits = 0;
+    }
+
+    void loadSetsCaptionsIconAndExitFocus()
+    {
+        const auto screen = Open();
+        QVERIFY(screen);
+        QCOMPARE(screen->windowTitle(), app::WindowCaption());
+        auto* caption = screen->findChild<QLabel*>(QStringLiteral("lblNagScreen2Caption"));
+        QVERIFY(caption);
+        QCOMPARE(caption->text(), app::WindowCaption());
+        // The caption label grows to its text.
+        QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(app::WindowCaption()));
+        auto* icon = screen->findChild<QLabel*>(QStringLiteral("picNagscreen2Icon"));
+        QVERIFY(icon);
+        QVERIFY(!icon->pixmap().isNull());
+        QVERIFY(!screen->windowIcon().isNull());
+        QCOMPARE(screen->focusWidget(), screen->findChild<QPushButton*>(QStringLiteral("cmdClose")));
+        QVERIFY(screen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(screen->testAttribute(Qt::WA_ShowWithoutActivating));
+        QVERIFY(!screen->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!screen->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(launcher.opened.empty());
+        QCOMPARE(quits, 0);
+    }
+
+    void drawPicksTheSupportMessage_data()
+    {
+        QTest::addColumn<float>("draw");
+        QTest::addColumn<int>("index");
+        QTest::newRow("zero") << 0.0F << 0;
+        QTest::newRow("just below a quarter") << 0.2499F << 0;
+        QTest::newRow("a quarter") << 0.25F << 1;
+        QTest::newRow("a half") << 0.5F << 2;
+        QTest::newRow("three quarters") << 0.75F << 3;
+        QTest::newRow("largest float below one") << 0.99999994F << 3;
+    }
+    void drawPicksTheSupportMessage()
+    {
+        QFETCH(float, draw);
+        QFETCH(int, index);
+        const auto screen = Open(draw);
+        QVERIFY(screen);
+        auto* message = screen->findChild<QLabel*>(QStringLiteral("Label2"));
+        QVERIFY(message);
+        QCOMPARE(message->text(), ui::ExitScreen::SupportMessage(index));
+    }
+
+    void everyMessageNamesTheSiteAndDiffers()
+    {
+        const QString root = QString::fromStdString(web::SiteRoot());
+        const QString host = root.mid(root.indexOf(QStringLiteral("://")) + 3);
+        QSet<QString> texts;
+        for (int k = 0; k < 4; ++k) {
+            QVERIFY2(ui::ExitScreen::SupportMessage(k).contains(host), qPrintable(QString::number(k)));
+            texts.insert(ui::ExitScreen::SupportMessage(k));
+        }
+        QCOMPARE(texts.size(), 4);
+    }
+
+    void realDrawsSpreadOverAllFourMessages()
+    {
+        int seen[4] = {};
+        for (int load = 0; load < 200; ++load) {
+            ui::ExitScreen screen(launcher, prompter, [this] { ++quits; });
+            const QString text = screen.findChild<QLabel*>(QStringLiteral("Label2"))->text();
+            for (int k = 0; k < 4; ++k)
+                if (text == ui::ExitScreen::SupportMessage(k))
+                    ++seen[k];
+        }
+        QCOMPARE(seen[0] + seen[1] + seen[2] + seen[3], 200);
+        // With 200 fair draws each message is expected 50 times; fewer than
+        // 20 would be a broken generator (odds below one in a million).
+        for (int k = 0; k < 4; ++k)
+            QVERIFY2(seen[k] >= 20, qPrintable(QStringLiteral("message %1 seen %2 times").arg(k).arg(seen[k])));
+        for (int i = 0; i < 10000; ++i) {
+            const float r = ui::ExitScreen::TimerSeededDraw();
+            QVERIFY(r >= 0.0F && r < 1.0F);
+        }
+    }
+
+    void checkLineOpensHomeOncePerClickOrSpaceAndStaysUnticked()
+    {
+        const auto screen = Open();
+        QVERIFY(screen);
+        auto* check = screen->findChild<QCheckBox*>(QStringLiteral("Check1"));
+        QVERIFY(check);
+        QCOMPARE(check->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(check->text().contains(QString::fromStdString(web::SiteRoot()).mid(7)));
+
+        QTest::mouseClick(check, Qt::LeftButton);
+        QVERIFY(!check->isChecked());
+        QCOMPARE(launcher.opened.size(), size_t(1));
+        QTest::mouseClick(check, Qt::LeftButton);
+        QVERIFY(!check->isChecked());
+        QCOMPARE(launcher.opened.size(), size_t(2));
+
+        check->setFocus();
+        QTest::keyClick(check, Qt::Key_Space);
+        QVERIFY(!check->isChecked());
+        QCOMPARE(launcher.opened.size(), size_t(3));
+        for (const auto& opened : launcher.opened) {
+            QCOMPARE(opened.address, web::PageAddress(web::PageKey::HomePage));
+            QCOMPARE(opened.owner, web::kNoOwner);
+        }
+        QVERIFY(screen->isVisible());
+        QCOMPARE(quits, 0);
+    }
+
+    void pellaryLinkOpensItsPageEachTime()
+    {
+        const auto screen = Open();
+        QVERIFY(screen);
+        auto* link = screen->findChild<ui::ClickableLabel*>(QStringLiteral("lblGoToHome"));
+        QVERIFY(link);
+        QCOMPARE(link->text(), QStringLiteral("Click Here To Visit Pellary Softwares"));
+        QTest::mouseClick(link, Qt::LeftButton);
+        QTest::mouseClick(link, Qt::LeftButton);
+        const std::vector<std::string> expected(2, web::PageAddress(web::PageKey::PellarySoftwares));
+        QCOMPARE(launcher.Addresses(), expected);
+        QVERIFY(screen->isVisible());
+        QCOMPARE(quits, 0);
+    }
+
+    void everyWayOfClosingCallsQuit_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Exit button") << QStringLiteral("button");
+        QTest::newRow("space bar right after opening") << QStringLiteral("space");
+        QTest::newRow("close box") << QStringLiteral("close");
+    }
+    void everyWayOfClosingCallsQuit()
+    {
+        QFETCH(QString, how);
+        const auto screen = Open();
+        QVERIFY(screen);
+        auto* exit = screen->findChild<QPushButton*>(QStringLiteral("cmdClose"));
+        QVERIFY(exit);
+        if (how == QLatin1String("button"))
+            QTest::mouseClick(exit, Qt::LeftButton);
+        else if (how == QLatin1String("space"))
+            QTest::keyClick(screen->focusWidget(), Qt::Key_Space);
+        else
+            QVERIFY(screen->close());
+        QCOMPARE(quits, 1);
+        QVERIFY(launcher.opened.empty());
+    }
+};
+
+QTEST_MAIN(TestExitScreen)
+#include "tst_ExitScreen.moc"
