@@ -1,0 +1,136 @@
+#include "app/SingleInstance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+// Real processes hold the lock: a copy that is running, one that crashed, and
+// several that start at the same moment.
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir folder;
+    QString lockPath;
+
+    // Starts a stand-in copy and waits for its verdict.
+    static std::unique_ptr<QProcess> StartCopy(const QString& lockPath)
+    {
+        auto copy = std::make_unique<QProcess>();
+        copy->start(QStringLiteral(SINGLE_INSTANCE_HOLDER), { lockPath });
+        return copy;
+    }
+    static QByteArray Verdict(QProcess& copy)
+    {
+        if (!copy.waitForStarted(10000))
+            return "not started";
+        while (!copy.canReadLine())
+            if (!copy.waitForReadyRead(10000))
+                return "no answer";
+        return copy.readLine().trimmed();
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(folder.isValid());
+        lockPath = folder.filePath(QStringLiteral("Program.lock"));
+    }
+
+    void firstHolderKeepsItsPlaceAndASecondIsRefused()
+    {
+        app::SingleInstance first(lockPath);
+        QVERIFY(!first.AnotherIsRunning());
+        QVERIFY(!first.AnotherIsRunning()); // asking again does not refuse itself
+        app::SingleInstance second(lockPath);
+        QVERIFY(second.AnotherIsRunning());
+        app::SingleInstance otherProgram(folder.filePath(QStringLiteral("Other.lock")));
+        QVERIFY(!otherProgram.AnotherIsRunning());
+    }
+
+    void runningCopyInAnotherProcessRefusesUntilItEnds()
+    {
+        auto copy = StartCopy(lockPath);
+        QCOMPARE(Verdict(*copy), QByteArray("acquired"));
+        {
+            app::SingleInstance here(lockPath);
+            QVERIFY(here.AnotherIsRunning());
+        }
+        copy->closeWriteChannel();
+        QVERIFY(copy->waitForFinished(10000));
+        QCOMPARE(copy->exitCode(), 0);
+        app::SingleInstance here(lockPath);
+        QVERIFY(!here.AnotherIsRunning());
+    }
+
+    void lockLeftByACrashedCopyDoesNotBlock()
+    {
+        auto copy = StartCopy(lockPath);
+        QCOMPARE(Verdict(*copy), QByteArray("acquired"));
+        copy->kill();
+        QVERIFY(copy->waitForFinished(10000));
+        QVERIFY(QFile::exists(lockPath)); // the crash left its file behind
+        app::SingleInstance here(lockPath);
+        QVERIFY(!here.AnotherIsRunning());
+        // And this process now holds it in turn.
+        auto next = StartCopy(lockPath);
+        QCOMPARE(Verdict(*next), QByteArray("refused"));
+        QVERIFY(next->waitForFinished(10000));
+        QCOMPARE(next->exitCode(), 1);
+    }
+
+    void copiesStartedAtTheSameMomentLetExactlyOneRun()
+    {
+        for (int round = 0; round < 3; ++round) {
+            const QString path = folder.filePath(QStringLiteral("Race%1.lock").arg(round));
+            std::vector<std::unique_ptr<QProcess>> copies;
+            for (int i = 0; i < 5; ++i)
+                copies.push_back(StartCopy(path));
+            int acquired = 0;
+            int refused = 0;
+            for (auto& copy : copies) {
+                const QByteArray verdict = Verdict(*copy);
+                acquired += verdict == "acquired" ? 1 : 0;
+                refused += verdict == "refused" ? 1 : 0;
+            }
+            QCOMPARE(acquired, 1);
+            QCOMPARE(refused, 4);
+            for (auto& copy : copies) {
+                copy->closeWriteChannel();
+                QVERIFY(copy->waitForFinished(10000));
+            }
+        }
+    }
+
+    void lockThatCannotBeMadeLetsTheProgramRun()
+    {
+        QTemporaryFile notAFolder;
+        QVERIFY(notAFolder.open());
+        app::SingleInstance here(notAFolder.fileName() + QStringLiteral("/Program.lock"));
+        QVERIFY(!here.AnotherIsRunning());
+    }
+
+    void lockLivesInThePerUserRuntimeFolder()
+    {
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        QTemporaryDir runtime;
+        QVERIFY(runtime.isValid());
+        QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        const QString path = app::SingleInstance::LockPathFor(QStringLiteral("TavioFreeBiorhythmChartSoftware"));
+        if (saved.isNull())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", saved);
+        QCOMPARE(QDir::cleanPath(path),
+            QDir::cleanPath(runtime.filePath(QStringLiteral("TavioFreeBiorhythmChartSoftware.lock"))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_SingleInstance.moc"
