@@ -1,0 +1,145 @@
+#pragma once
+
+// The main window frmBio: the chart area on the left; on the right the date
+// boxes with the chart button, the explanation panel and the advertising
+// links; menus along the top.
+//
+// In: the six date boxes' texts, today's date from the injected clock, menu
+// choices, clicks and mouse movements. Out: the chart picture and the date
+// above it, pages handed to the launcher, the About box, and, when the window
+// closes, the exit screen. Everything outside the window (launcher, message
+// boxes, clock, reminder, exit screen) comes in through MainWindowServices.
+
+#include "ui/main/Explanations.h"
+
+#include <QMainWindow>
+
+#include <chrono>
+#include <functional>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace app {
+class Clock;
+class MessagePrompter;
+} // namespace app
+namespace web {
+class Launcher;
+}
+
+namespace ui {
+
+class ChartArea;
+class ClickableLabel;
+
+struct MainWindowServices {
+    web::Launcher& launcher;
+    app::MessagePrompter& prompter;
+    const app::Clock& clock;
+    std::function<void()> updateReminder; // first step of the load
+    std::function<void()> showExitScreen; // first step of closing
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds every control and runs the load sequence; does not show.
+    explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls(QWidget* client);
+    void CreateMenus();
+    void SetTabOrder();
+    void ConnectHandlers();
+    void Form_Load();
+    void PlaceOnScreen();
+
+    void cmdBiorythm_Click();
+    void ShowReportDate();
+
+    void cboBirthDay_LostFocus();
+    void cboReportDay_LostFocus();
+    void cboBirthYear_LostFocus();
+    void cboReportYear_LostFocus();
+
+    void ShowExplanation(ExplanationSource source);
+    void lblRed_MouseMove() { ShowExplanation(ExplanationSource::Physical); }
+    void lblGreen_MouseMove() { ShowExplanation(ExplanationSource::Emotional); }
+    void lblViolet_MouseMove() { ShowExplanation(ExplanationSource::Intellectual); }
+    void picExplain_MouseMove() { ShowExplanation(ExplanationSource::Background); }
+
+    void Command1_Click();
+    void Label1_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+    void mnuRun_Click();
+    void mnuE_Click();
+    void mnuOnline_Click();
+    void mnuV_Click();
+    void mnuCheckUpdate_Click();
+    void mnuS_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoney_Click();
+
+    MainWindowServices services;
+    bool shownBefore = false;
+
+    // The dates of the last chart; the birthday starts at the zero date.
+    std::chrono::year_month_day BirthDate { std::chrono::year { 1899 }, std::chrono::December,
+        std::chrono::day { 30 } };
+    std::chrono::year_month_day ReportDate { std::chrono::year { 1899 }, std::chrono::December,
+        std::chrono::day { 30 } };
+
+    QGroupBox* Frame3 = nullptr;
+    QWidget* picExplain = nullptr;
+    QLabel* lblRed = nullptr;
+    QLabel* lblGreen = nullptr;
+    QLabel* lblViolet = nullptr;
+    QLabel* lblInfo[2] = {};
+    ChartArea* picBiorhythm = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QComboBox* cboReportYear = nullptr;
+    QComboBox* cboBirthYear = nullptr;
+    QPushButton* cmdBiorythm = nullptr;
+    QComboBox* cboBirthMonth = nullptr;
+    QComboBox* cboBirthDay = nullptr;
+    QComboBox* cboReportDay = nullptr;
+    QComboBox* cboReportMonth = nullptr;
+    QLabel* lblBirthday = nullptr;
+    QLabel* lblReport = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    ClickableLabel* lblFullBrand = nullptr;
+    ClickableLabel* lblCobrand = nullptr;
+    ClickableLabel* Label1 = nullptr;
+    QLabel* lblDate = nullptr;
+    QLabel* lblMost = nullptr;
+    QLabel* lblLeast = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuRun = nullptr;
+    QAction* mnuhg = nullptr;
+    QAction* mnuE = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuV = nullptr;
+    QAction* sep2 = nullptr;
+    QAction* mnuCheckUpdate = nullptr;
+    QAction* sep1 = nullptr;
+    QAction* sep3 = nullptr;
+    QAction* mnuS = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mnuMakeMoney = nullptr;
+};
+
+} // namespace ui
