@@ -1,19 +1,23 @@
-#Reading typed days and years, and the date boxes' rules: no Qt.
-add_library(bio_date_entry STATIC $ { CMAKE_CURRENT_LIST_DIR } / WholeNumberText.cpp $ { CMAKE_CURRENT_LIST_DIR }
-    / DateEntry.cpp) target_include_directories(bio_date_entry PUBLIC $ { PROJECT_SOURCE_DIR } / src)
-    target_link_libraries(bio_date_entry PUBLIC bio_options)
-        set_target_properties(bio_date_entry PROPERTIES AUTOMOC OFF)
+# Reading typed days and years, and the date boxes' rules: no Qt.
+add_library(bio_date_entry STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/WholeNumberText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DateEntry.cpp)
+target_include_directories(bio_date_entry PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(bio_date_entry PUBLIC bio_options)
+set_target_properties(bio_date_entry PROPERTIES AUTOMOC OFF)
 
-#The clickable link label shared by the main window and the About box.
-            add_library(bio_ui_link STATIC $ { CMAKE_CURRENT_LIST_DIR } / ClickableLabel.cpp)
-                target_include_directories(bio_ui_link PUBLIC $ { PROJECT_SOURCE_DIR } / src)
-                    target_link_libraries(bio_ui_link PUBLIC bio_options bio_ui_look Qt6::Widgets)
+# The clickable link label shared by the main window and the About box.
+add_library(bio_ui_link STATIC ${CMAKE_CURRENT_LIST_DIR}/ClickableLabel.cpp)
+target_include_directories(bio_ui_link PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(bio_ui_link PUBLIC bio_options bio_ui_look Qt6::Widgets)
 
-#The main window frmBio, once the chart area and the shell it uses exist.
-                        if (TARGET bio_chart_view AND TARGET bio_chart AND TARGET bio_app) add_library(
-                            bio_ui_main STATIC $ { CMAKE_CURRENT_LIST_DIR }
-                            / MainWindow.cpp $ { CMAKE_CURRENT_LIST_DIR } / Explanations.cpp)
-                            target_include_directories(bio_ui_main PUBLIC $ { PROJECT_SOURCE_DIR } / src)
-                                target_link_libraries(
-                                    bio_ui_main PUBLIC bio_options bio_date_entry bio_ui_link bio_ui_look bio_ui_about
-                                        bio_chart_view bio_chart bio_app bio_app_core bio_web Qt6::Widgets) endif()
+# The main window frmBio, once the chart area and the shell it uses exist.
+if(TARGET bio_chart_view AND TARGET bio_chart AND TARGET bio_app)
+  add_library(bio_ui_main STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Explanations.cpp)
+  target_include_directories(bio_ui_main PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(bio_ui_main PUBLIC
+    bio_options bio_date_entry bio_ui_link bio_ui_look bio_ui_about bio_chart_view bio_chart bio_app bio_app_core
+    bio_web Qt6::Widgets)
+endif()
