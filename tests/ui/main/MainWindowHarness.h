@@ -28,7 +28,11 @@ struct MainWindowHarness {
             prompter,
             clock,
             [this] { ++reminders; },
-            [this] { ++exitScreens; },
+            [this] {
+                ++exitScreens;
+                if (onExitScreen)
+                    onExitScreen();
+            },
         });
     }
 
@@ -49,6 +53,7 @@ struct MainWindowHarness {
     FixedClock clock;
     int reminders = 0;
     int exitScreens = 0;
+    std::function<void()> onExitScreen; // runs while the exit screen is shown
     std::unique_ptr<ui::MainWindow> window;
 };
 

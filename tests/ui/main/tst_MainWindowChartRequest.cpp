@@ -68,16 +68,6 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
-    void anotherReportDayMovesTheDateAndRecentresIt()
-    {
-        const QRect before = date->geometry();
-        Fill(*harness, "Report", { "Dec", "25", "2099" });
-        menu->trigger();
-        QCOMPARE(date->text(), app::ShortDateText(QDate(2099, 12, 25)));
-        QVERIFY(qAbs(date->geometry().center().x() - chart->geometry().center().x()) <= 1);
-        QCOMPARE(date->y(), before.y());
-    }
-
     void birthdayAfterTheReportDayStillDraws()
     {
         const QImage frameOnly = chart->Picture();

@@ -140,24 +140,14 @@ private slots:
         MainWindowHarness harness;
         QVERIFY(harness.ShowActive());
         bool visibleDuringExitScreen = false;
-        harness.window.reset(); // rebuilt below with a hook that looks at the window
-        ui::MainWindow* window = nullptr;
-        int exitScreens = 0;
-        ui::MainWindow rebuilt({ harness.launcher, harness.prompter, harness.clock, [] {},
-            [&] {
-                ++exitScreens;
-                visibleDuringExitScreen = window->isVisible();
-            } });
-        window = &rebuilt;
-        rebuilt.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rebuilt));
+        harness.onExitScreen = [&] { visibleDuringExitScreen = harness.window->isVisible(); };
         if (byMenu)
-            rebuilt.findChild<QAction*>(QStringLiteral("mnuE"))->trigger();
+            harness.Find<QAction>("mnuE")->trigger();
         else
-            QVERIFY(rebuilt.close());
-        QCOMPARE(exitScreens, 1);
+            QVERIFY(harness.window->close());
+        QCOMPARE(harness.exitScreens, 1);
         QVERIFY(visibleDuringExitScreen);
-        QVERIFY(!rebuilt.isVisible());
+        QVERIFY(!harness.window->isVisible());
         QVERIFY(harness.launcher.opened.empty());
     }
 
