@@ -282,8 +282,8 @@ void MainWindow::CreateControls(QWidget* client)
 
     Label1 = new ClickableLabel(client);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setText(QStringLiteral("The most popular esoteric discussion forum and the best esoteric resource: "
-                                   "visit it now at %1")
+    Label1->setText(QStringLiteral("Our esoteric discussion forum: the most popular, the best esoteric resource. "
+                                   "Visit it now at %1")
                         .arg(QString::fromStdString(web::SiteRoot())));
     Label1->move(Px(450), Px(30));
     Label1->setFont(SansSerifFont(8.25, true, true));
