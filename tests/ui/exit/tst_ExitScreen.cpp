@@ -1,6 +1,7 @@
 #include "RecordingLauncher.h"
 #include "ScriptedPrompter.h"
 #include "app/AppInfo.h"
+#include "app/QuitApplication.h"
 #include "ui/exit/ExitScreen.h"
 #include "ui/main/ClickableLabel.h"
 #include "web/PageAddress.h"
@@ -185,6 +186,33 @@ private slots:
             QVERIFY(screen->close());
         QCOMPARE(quits, 1);
         QVERIFY(launcher.opened.empty());
+    }
+
+    // The screen's close handler calls back into the quit that is closing it;
+    // the program must still end exactly once and show nothing again.
+    void closingThroughTheRealQuitEndsOnce_data()
+    {
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("Exit button") << true;
+        QTest::newRow("close box") << false;
+    }
+    void closingThroughTheRealQuitEndsOnce()
+    {
+        QFETCH(bool, byButton);
+        QList<int> ends;
+        app::QuitApplication quit([&ends](int status) { ends.append(status); });
+        ui::ExitScreen screen(
+            launcher, prompter, [&quit] { quit.Run(); }, [] { return 0.5F; });
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        if (byButton)
+            QTest::mouseClick(screen.findChild<QPushButton*>(QStringLiteral("cmdClose")), Qt::LeftButton);
+        else
+            QVERIFY(screen.close());
+        QCOMPARE(ends, QList<int> { 0 });
+        QVERIFY(!screen.isVisible());
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
     }
 };
 
