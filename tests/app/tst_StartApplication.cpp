@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -171,21 +170,6 @@ private slots:
         // A later call finds the process already ending.
         quit.Run();
         QCOMPARE(ends, 1);
-    }
-
-    void windowDeletedByAnotherCloseHandlerIsSkipped()
-    {
-        int ends = 0;
-        app::QuitApplication quit([&](int) { ++ends; });
-        auto* doomed = new RecordingWindow(events, QStringLiteral("doomed"));
-        RecordingWindow killer(events, QStringLiteral("killer"));
-        QPointer<QWidget> guard(doomed);
-        killer.onClose = [&] { delete guard.data(); };
-        killer.show();
-        doomed->show();
-        quit.Run();
-        QCOMPARE(ends, 1);
-        QVERIFY(guard.isNull());
     }
 };
 

@@ -119,11 +119,8 @@ INSTANTIATE_TEST_SUITE_P(Names, ReferralHostileNames,
     testing::Values(
         HostileName { "Ampersand", "Ann&taf6=http://evil.example", "Ann%26taf6%3Dhttp%3A%2F%2Fevil.example" },
         HostileName { "Hash", "Ann#top", "Ann%23top" }, HostileName { "Plus", "Ann+Bob", "Ann%2BBob" },
-        HostileName { "InnerSpaces", "Ann  Lee", "Ann%20%20Lee" },
         HostileName { "LineBreaks", "Ann\r\nLee", "Ann%0D%0ALee" },
-        HostileName { "Percent", "100% Ann", "100%25%20Ann" }, HostileName { "NonAscii", "Zo\xC3\xAB", "Zo%C3%AB" },
-        HostileName { "UnreservedStay", "A-z_0.9~", "A-z_0.9~" },
-        HostileName { "TabAndQuote", "\tAnn\"", "%09Ann%22" }),
+        HostileName { "Percent", "100% Ann", "100%25%20Ann" }, HostileName { "NonAscii", "Zo\xC3\xAB", "Zo%C3%AB" }),
     [](const testing::TestParamInfo<HostileName>& info) { return std::string(info.param.label); });
 
 struct FailedCheck {
@@ -227,17 +224,4 @@ TEST(ReferralState, AFailedPressKeepsTheLastAddressBuilt)
     EXPECT_EQ(rules.ReferralAddress(), sent);
     EXPECT_EQ(rules.SenderName(), "Your Name");
     EXPECT_EQ(launcher.opened.size(), 1U);
-}
-
-TEST(PlaceholderRule, MatchesOnlyTheTrimmedPlaceholder)
-{
-    EXPECT_TRUE(ReferAFriend::ShowsPlaceholder("Your Name", "Your Name"));
-    EXPECT_TRUE(ReferAFriend::ShowsPlaceholder("   Your Name  ", "Your Name"));
-    EXPECT_FALSE(ReferAFriend::ShowsPlaceholder("your name", "Your Name"));
-    // The message box opens with a line break after its placeholder.
-    EXPECT_FALSE(ReferAFriend::ShowsPlaceholder("Your Message\r\n", "Your Message"));
-    EXPECT_TRUE(ReferAFriend::IsBlank(""));
-    EXPECT_TRUE(ReferAFriend::IsBlank("    "));
-    EXPECT_FALSE(ReferAFriend::IsBlank("\t"));
-    EXPECT_FALSE(ReferAFriend::IsBlank("\r\n"));
 }
