@@ -8,6 +8,10 @@ target_compile_definitions(bio_options INTERFACE
   QT_NO_CAST_FROM_ASCII
   QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
   QT_NO_URL_CAST_FROM_STRING)
+if(WIN32)
+  # Keep windows.h from defining min/max and from pulling in rarely used APIs.
+  target_compile_definitions(bio_options INTERFACE NOMINMAX WIN32_LEAN_AND_MEAN)
+endif()
 if(BIORHYTHM_WERROR)
   target_compile_options(bio_options INTERFACE -Werror)
 endif()

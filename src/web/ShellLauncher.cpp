@@ -3,15 +3,10 @@
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <shellapi.h>
 #include <vector>
 #include <windows.h>
+// shellapi.h needs the declarations of windows.h before it.
+#include <shellapi.h>
 #else
 #include <QDesktopServices>
 #include <QString>
