@@ -1,0 +1,26 @@
+#pragma once
+
+// A fresh folder under the system's temporary folder, removed with all it
+// holds when the object goes.
+
+#include <filesystem>
+#include <string>
+
+namespace bench {
+
+class TempFolder {
+public:
+    // Throws std::runtime_error when the folder cannot be made.
+    explicit TempFolder(const std::string& prefix);
+    ~TempFolder();
+
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path; }
+
+private:
+    std::filesystem::path path;
+};
+
+} // namespace bench
