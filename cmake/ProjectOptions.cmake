@@ -2,8 +2,14 @@
 # defines; every target of the project links it.
 add_library(bio_options INTERFACE)
 target_compile_features(bio_options INTERFACE cxx_std_20)
-target_compile_options(bio_options INTERFACE
-  -Wall -Wextra -Wpedantic -Wnon-virtual-dtor -Wold-style-cast)
+# Options for C++ only: on Windows the resource compiler sees target options too.
+if(MSVC)
+  target_compile_options(bio_options INTERFACE
+    "$<$<COMPILE_LANGUAGE:CXX>:/W4;/permissive-;/utf-8;/Zc:__cplusplus>")
+else()
+  target_compile_options(bio_options INTERFACE
+    "$<$<COMPILE_LANGUAGE:CXX>:-Wall;-Wextra;-Wpedantic;-Wnon-virtual-dtor;-Wold-style-cast>")
+endif()
 target_compile_definitions(bio_options INTERFACE
   QT_NO_CAST_FROM_ASCII
   QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
@@ -13,7 +19,7 @@ if(WIN32)
   target_compile_definitions(bio_options INTERFACE NOMINMAX WIN32_LEAN_AND_MEAN)
 endif()
 if(BIORHYTHM_WERROR)
-  target_compile_options(bio_options INTERFACE -Werror)
+  target_compile_options(bio_options INTERFACE $<$<COMPILE_LANGUAGE:CXX>:$<IF:$<CXX_COMPILER_ID:MSVC>,/WX,-Werror>>)
 endif()
 if(BIORHYTHM_SANITIZE)
   target_compile_options(bio_options INTERFACE
