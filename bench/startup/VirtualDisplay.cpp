@@ -1,5 +1,6 @@
 #include "VirtualDisplay.h"
 
+#include <cstdio>
 #include <stdexcept>
 #include <vector>
 
@@ -34,7 +35,11 @@ VirtualDisplay::VirtualDisplay(const std::string& logPath, std::chrono::seconds 
         = server.ReadReport(std::chrono::steady_clock::now() + timeout, /*untilEnd=*/false);
     if (!report || report->empty() || report->find_first_not_of("0123456789\n") != std::string::npos)
         throw std::runtime_error("Xvfb did not report a display (see " + logPath + ")");
-    name = ":" + report->substr(0, report->find('\n'));
+    // Formatted rather than joined as strings: GCC 12 warns falsely
+    // (-Wrestrict) on building this short string at -O2.
+    char display[16];
+    std::snprintf(display, sizeof display, ":%d", std::stoi(*report));
+    name = display;
 }
 
 VirtualDisplay::~VirtualDisplay()
