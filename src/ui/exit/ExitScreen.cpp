@@ -4,10 +4,10 @@
 #include "ui/Look.h"
 #include "ui/exit/ReferAFriendForm.h"
 #include "ui/main/ClickableLabel.h"
+#include "ui/main/LinkCheckBox.h"
 #include "web/Launcher.h"
 #include "web/PageAddress.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -65,7 +65,7 @@ ExitScreen::ExitScreen(web::Launcher& launcher, app::MessagePrompter& prompter, 
     , quit(std::move(quit))
     , random(std::move(random))
     , cmdClose(new QPushButton(QStringLiteral("E&xit"), this))
-    , Check1(new QCheckBox(this))
+    , Check1(new LinkCheckBox(this))
     , picNagscreen2Icon(new QLabel(this))
     , lblNagScreen2Caption(new QLabel(QStringLiteral("ABC"), this))
     , Label2(new QLabel(this))
@@ -86,8 +86,8 @@ ExitScreen::ExitScreen(web::Launcher& launcher, app::MessagePrompter& prompter, 
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(TwipsRect(6000, 2760, 1245, 375));
 
-    // A tick box that behaves as a link; the button face behind it sets it
-    // apart from the white window.
+    // A tick box that behaves as a link, Enter included; the button face
+    // behind it sets it apart from the white window.
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setText(QStringLiteral("Click Here To Visit %1 Now").arg(SiteDomain()));
     Check1->setFont(VerdanaFont(14.25));

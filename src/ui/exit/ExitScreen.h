@@ -14,7 +14,6 @@
 
 #include <functional>
 
-class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -29,6 +28,7 @@ class Launcher;
 namespace ui {
 
 class ClickableLabel;
+class LinkCheckBox;
 class ReferAFriendForm;
 
 class ExitScreen : public QWidget {
@@ -65,7 +65,7 @@ private:
     bool placed = false;
 
     QPushButton* cmdClose;
-    QCheckBox* Check1;
+    LinkCheckBox* Check1;
     QLabel* picNagscreen2Icon;
     QLabel* lblNagScreen2Caption;
     QLabel* Label2;

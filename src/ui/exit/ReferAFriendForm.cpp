@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 namespace ui {
 namespace {
 
@@ -59,6 +61,8 @@ ReferAFriendForm::ReferAFriendForm(web::Launcher& launcher, app::MessagePrompter
     txtMessage = AddBox("txtMessage", Placeholder(ReferAFriend::kMessagePlaceholder) + QStringLiteral("\r\n"));
     txtMessage->setGeometry(TwipsRect(4800, 3600, 1815, 495));
 
+    SetAccessibleNames();
+
     const QList<QWidget*> chain = TabChain();
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
@@ -74,6 +78,21 @@ QLineEdit* ReferAFriendForm::AddBox(const char* name, const QString& initialText
     box->setCursorPosition(0);
     box->installEventFilter(this);
     return box;
+}
+
+// The boxes' prompts are their texts, gone once the user types; a screen
+// reader keeps saying what each box asks for. The button names itself.
+void ReferAFriendForm::SetAccessibleNames()
+{
+    const std::pair<QLineEdit*, const char*> names[] = {
+        { txtName, "Your name" },
+        { txtEmail, "Your email address" },
+        { txtFriendEmail, "Friend's email address" },
+        { txtFriendName, "Friend's name" },
+        { txtMessage, "Your message" },
+    };
+    for (const auto& [box, name] : names)
+        box->setAccessibleName(QString::fromLatin1(name));
 }
 
 QList<QWidget*> ReferAFriendForm::TabChain() const

@@ -33,6 +33,7 @@ protected:
 
 private:
     QLineEdit* AddBox(const char* name, const QString& initialText);
+    void SetAccessibleNames();
     std::string_view PlaceholderOf(const QObject* box) const;
     void GotFocus(QLineEdit* box);
     void LostFocus(QLineEdit* box);

@@ -2,6 +2,7 @@
 
 #include "chart/ChartPlot.h"
 #include "ui/Look.h"
+#include "ui/main/ChartDescription.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -71,6 +72,9 @@ ChartArea::ChartArea(QWidget* parent)
     lblPercent[2] = MakePercentLabel(this, 2, QStringLiteral("-100%"), TwipsRect(5940, 6270, 525, 195));
     lnHor->hide();
     lnVert->hide();
+
+    setAccessibleName(QStringLiteral("Biorhythm chart"));
+    setAccessibleDescription(NoChartDescription());
 }
 
 void ChartArea::SetScaleWidth(double width)
@@ -120,6 +124,12 @@ void ChartArea::DrawChart(std::int32_t daysSinceBirth)
     chart::ChartPlot(surface).DrawCycles(daysSinceBirth);
     shownDays = daysSinceBirth;
     update();
+}
+
+void ChartArea::DescribeChart(const QDate& reportDay, std::int32_t daysSinceBirth)
+{
+    // The setter itself raises QAccessible::DescriptionChanged.
+    setAccessibleDescription(ChartDescription(reportDay, daysSinceBirth));
 }
 
 QImage ChartArea::Picture() const

@@ -4,10 +4,12 @@
 // curves are drawn, with white 0% and report-day lines and the percent
 // labels, which always stay above the curves. In: the horizontal scale (the
 // chart's 28 days) and, for each chart, the day count from birthday to
-// report day. Out: the picture, kept until the next chart replaces it.
+// report day. Out: the picture, kept until the next chart replaces it, and
+// for a screen reader a name and a description of the chart on show.
 
 #include "ui/main/RetainedSurface.h"
 
+#include <QDate>
 #include <QImage>
 #include <QWidget>
 
@@ -35,6 +37,10 @@ public:
     // Clears the curves and draws the three cycles for a report day
     // daysSinceBirth days after birth.
     void DrawChart(std::int32_t daysSinceBirth);
+
+    // Tells assistive technology the report day and the cycles' values on it
+    // (see ChartDescription.h). Run after each chart.
+    void DescribeChart(const QDate& reportDay, std::int32_t daysSinceBirth);
 
     // The curves as drawn, at device resolution, without lines and labels.
     QImage Picture() const;

@@ -1,6 +1,7 @@
 #include "ui/main/ClickableLabel.h"
 
 #include "ui/Look.h"
+#include "ui/main/Accessibility.h"
 
 #include <QMouseEvent>
 
@@ -10,6 +11,12 @@ ClickableLabel::ClickableLabel(QWidget* parent)
     : QLabel(parent)
 {
     setCursor(HandCursor());
+    InstallAccessibility();
+}
+
+void ClickableLabel::Activate()
+{
+    emit clicked();
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)

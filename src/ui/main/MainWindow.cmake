@@ -6,8 +6,14 @@ target_include_directories(bio_date_entry PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(bio_date_entry PUBLIC bio_options)
 set_target_properties(bio_date_entry PROPERTIES AUTOMOC OFF)
 
-# The clickable link label shared by the main window and the About box.
-add_library(bio_ui_link STATIC ${CMAKE_CURRENT_LIST_DIR}/ClickableLabel.cpp)
+# The link controls shared by every window, and what assistive technology is
+# told about them and the date boxes.
+add_library(bio_ui_link STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/ClickableLabel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LinkCheckBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LinkAccessible.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ComboBoxAccessible.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Accessibility.cpp)
 target_include_directories(bio_ui_link PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(bio_ui_link PUBLIC bio_options bio_ui_look Qt6::Widgets)
 

@@ -7,6 +7,7 @@
 #include "chart/DateComposition.h"
 #include "ui/Look.h"
 #include "ui/about/AboutBox.h"
+#include "ui/main/Accessibility.h"
 #include "ui/main/ChartArea.h"
 #include "ui/main/ClickableLabel.h"
 #include "ui/main/DateEntry.h"
@@ -18,11 +19,14 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QShowEvent>
+
+#include <utility>
 
 namespace ui {
 namespace {
@@ -106,6 +110,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent)
     , services(std::move(services))
 {
+    // Before any control exists, so that none is described by Qt's defaults.
+    InstallAccessibility();
     setObjectName(QStringLiteral("frmBio"));
     setWindowTitle(app::WindowCaption());
     setWindowIcon(ApplicationIcon());
@@ -122,6 +128,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     CreateControls(client);
     CreateMenus();
     SetTabOrder();
+    SetAccessibleNames();
     ConnectHandlers();
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 
@@ -358,6 +365,33 @@ void MainWindow::SetTabOrder()
         setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
 }
 
+// What a screen reader calls the controls whose caption does not say it: the
+// six date boxes show only their value, and the legend strip no text at all.
+// The chart area names itself, the buttons and links by their captions.
+void MainWindow::SetAccessibleNames()
+{
+    const std::pair<QWidget*, const char*> names[] = {
+        { cboBirthMonth, "Birth month" },
+        { cboBirthDay, "Birth day" },
+        { cboBirthYear, "Birth year" },
+        { cboReportMonth, "Report month" },
+        { cboReportDay, "Report day" },
+        { cboReportYear, "Report year" },
+        { picExplain, "Cycle legend: Physical, Emotional, Intellectual" },
+    };
+    for (const auto& [control, name] : names) {
+        control->setAccessibleName(QString::fromLatin1(name));
+        // An editable box passes the focus to its text field, which is what
+        // a screen reader announces while the user types.
+        if (auto* box = qobject_cast<QComboBox*>(control); box != nullptr && box->isEditable())
+            box->lineEdit()->setAccessibleName(QString::fromLatin1(name));
+    }
+    // The row labels name their rows; without an ampersand in them this
+    // changes no key, only what the first box of each row is labelled by.
+    lblBirthday->setBuddy(cboBirthMonth);
+    lblReport->setBuddy(cboReportMonth);
+}
+
 void MainWindow::ConnectHandlers()
 {
     for (QObject* watched : std::initializer_list<QObject*> {
@@ -475,7 +509,9 @@ void MainWindow::cmdBiorythm_Click()
     BirthDate = *birth;
     ReportDate = *report;
     ShowReportDate();
-    picBiorhythm->DrawChart(chart::DaysSinceBirth(BirthDate, ReportDate));
+    const std::int32_t days = chart::DaysSinceBirth(BirthDate, ReportDate);
+    picBiorhythm->DrawChart(days);
+    picBiorhythm->DescribeChart(ToQDate(ReportDate), days);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

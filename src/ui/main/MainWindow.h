@@ -60,6 +60,7 @@ private:
     void CreateControls(QWidget* client);
     void CreateMenus();
     void SetTabOrder();
+    void SetAccessibleNames();
     void ConnectHandlers();
     void Form_Load();
     void PlaceOnScreen();
