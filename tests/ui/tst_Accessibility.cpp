@@ -87,6 +87,8 @@ private slots:
         QTest::newRow("frmAbout") << int(About);
         QTest::newRow("frmNagScreen2") << int(Exit);
     }
+    // Qt lends an unnamed control the title of the group box around it, so
+    // this walk only catches controls outside one; the exact names follow.
     void everyFocusableControlHasAName()
     {
         QFETCH(int, window);
