@@ -1,5 +1,6 @@
 #include "ui/main/WholeNumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -62,7 +63,9 @@ int HexDigitValue(char c)
 }
 
 // &H and &O numbers: any number of digits, accumulated in double precision
-// so that long digit strings grow large instead of wrapping around.
+// so that long digit strings grow large instead of wrapping around. Beyond
+// the double range they stay at the largest double, as long decimal texts
+// do: an infinity has no text to be written back as.
 double ReadRadixNumber(Cursor& cursor, int radix)
 {
     double value = 0.0;
@@ -71,7 +74,7 @@ double ReadRadixNumber(Cursor& cursor, int radix)
                                       : (cursor.Peek() >= '0' && cursor.Peek() <= '7' ? cursor.Peek() - '0' : -1);
         if (digit < 0)
             return value;
-        value = value * radix + digit;
+        value = std::min(value * radix + digit, std::numeric_limits<double>::max());
         cursor.Advance();
     }
 }
