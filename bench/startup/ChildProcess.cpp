@@ -5,6 +5,8 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <fstream>
+#include <iterator>
 #include <poll.h>
 #include <spawn.h>
 #include <stdexcept>
@@ -46,6 +48,7 @@ private:
 
 ChildProcess::ChildProcess(
     const std::vector<std::string>& argv, const std::vector<std::string>& environment, const std::string& logPath)
+    : logPath(logPath)
 {
     int pipeFds[2];
     if (pipe2(pipeFds, O_CLOEXEC) != 0)
@@ -151,6 +154,13 @@ void ChildProcess::Kill()
 {
     kill(pid, SIGKILL);
     Wait();
+}
+
+std::string ChildProcess::OutputTail(std::size_t maxChars) const
+{
+    std::ifstream in(logPath, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return text.size() > maxChars ? text.substr(text.size() - maxChars) : text;
 }
 
 long long MonotonicNanoseconds()

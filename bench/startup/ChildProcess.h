@@ -55,10 +55,15 @@ public:
     // Ends the child at once and reaps it.
     void Kill();
 
+    // The last maxChars characters the child wrote to its standard output
+    // and error, for a message about what went wrong.
+    std::string OutputTail(std::size_t maxChars = 2000) const;
+
 private:
     pid_t pid = -1;
     int reportFd = -1;
     long long startedNs = 0;
+    std::string logPath;
 };
 
 // CLOCK_MONOTONIC in nanoseconds, the clock the first-paint probe reports in.

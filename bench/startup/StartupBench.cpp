@@ -28,7 +28,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
@@ -151,15 +150,11 @@ std::optional<ProbeReport> ParseReport(const std::string& line)
     return report;
 }
 
-// The end of a run's log, where Qt's or the loader's complaint would be.
-std::string LogTail(const fs::path& log)
+// What the program wrote, where Qt's or the loader's complaint would be.
+std::string OutputOf(const ChildProcess& child)
 {
-    std::ifstream in(log, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    constexpr std::size_t kShown = 2000;
-    if (text.empty())
-        return "\n(the program wrote nothing)";
-    return "\n--- " + log.string() + " ---\n" + (text.size() > kShown ? text.substr(text.size() - kShown) : text);
+    const std::string output = child.OutputTail();
+    return output.empty() ? "\n(the program wrote nothing)" : "\n--- what the program wrote ---\n" + output;
 }
 
 void MakeFolders(Contender& contender, const fs::path& root)
@@ -204,7 +199,7 @@ void RunOnce(
     if (!reported) {
         child.Kill();
         throw std::runtime_error(contender.label + ": no first paint within " + std::to_string(options.timeoutSeconds)
-            + " s; the run was killed" + LogTail(log));
+            + " s; the run was killed" + OutputOf(child));
     }
     const ChildProcess::Ending ending = child.Wait();
 
@@ -216,7 +211,7 @@ void RunOnce(
     const std::optional<ProbeReport> report = ParseReport(*reported);
     if (!report || !WIFEXITED(ending.status) || WEXITSTATUS(ending.status) != 0) {
         throw std::runtime_error(contender.label + " " + bench::DescribeStatus(ending.status)
-            + (report ? "" : " without painting its main window") + LogTail(log));
+            + (report ? "" : " without painting its main window") + OutputOf(child));
     }
     if (keepFigures) {
         contender.startupMs.push_back(static_cast<double>(report->paintedNs - child.StartedNs()) / 1e6);

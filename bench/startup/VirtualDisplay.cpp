@@ -34,7 +34,7 @@ VirtualDisplay::VirtualDisplay(const std::string& logPath, std::chrono::seconds 
     const std::optional<std::string> report
         = server.ReadReport(std::chrono::steady_clock::now() + timeout, /*untilEnd=*/false);
     if (!report || report->empty() || report->find_first_not_of("0123456789\n") != std::string::npos)
-        throw std::runtime_error("Xvfb did not report a display (see " + logPath + ")");
+        throw std::runtime_error("Xvfb did not report a display; it wrote:\n" + server.OutputTail());
     // Formatted rather than joined as strings: GCC 12 warns falsely
     // (-Wrestrict) on building this short string at -O2.
     char display[16];
