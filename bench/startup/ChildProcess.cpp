@@ -59,7 +59,12 @@ ChildProcess::ChildProcess(
     // would never see its report descriptor.
     if (writeEnd == kReportFd) {
         const int moved = fcntl(writeEnd, F_DUPFD_CLOEXEC, kReportFd + 1);
+        const int error = errno;
         close(writeEnd);
+        if (moved < 0) {
+            close(reportFd);
+            throw std::runtime_error(SystemError("fcntl", error));
+        }
         writeEnd = moved;
     }
 
@@ -71,6 +76,9 @@ ChildProcess::ChildProcess(
 
     const std::vector<char*> arguments = CStrings(argv);
     const std::vector<char*> variables = CStrings(environment);
+    // posix_spawn shares our memory until the exec, so the child's peak
+    // resident size starts from ours; this harness stays at a few MiB, well
+    // below what any Qt program reaches.
     startedNs = MonotonicNanoseconds();
     const int error = argv.at(0).find('/') == std::string::npos
         ? posix_spawnp(&pid, arguments[0], actions.Get(), nullptr, arguments.data(), variables.data())

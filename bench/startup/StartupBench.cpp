@@ -198,8 +198,8 @@ void RunOnce(
     const std::optional<std::string> reported = child.ReadReport(deadline, /*untilEnd=*/true);
     if (!reported) {
         child.Kill();
-        throw std::runtime_error(contender.label + ": no first paint within " + std::to_string(options.timeoutSeconds)
-            + " s; the run was killed" + OutputOf(child));
+        throw std::runtime_error(contender.label + ": did not paint its main window and end within "
+            + std::to_string(options.timeoutSeconds) + " s; the run was killed" + OutputOf(child));
     }
     const ChildProcess::Ending ending = child.Wait();
 
