@@ -4,6 +4,11 @@
 //                                     the freedesktop icon theme
 //   export_icons --ico FILE SIZE...   one Windows icon file holding every size,
 //                                     for the executable's resources
+//   export_icons --rgba OUTPUT_DIR SIZE...
+//                                     one OUTPUT_DIR/<size>.rgba per size: the
+//                                     bare pixels, red, green, blue and alpha
+//                                     bytes row by row, compiled into the
+//                                     program as its window icon
 
 #include "ui/Look.h"
 
@@ -12,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QList>
 #include <QPixmap>
 #include <QtEndian>
@@ -100,6 +106,25 @@ bool WritePngs(const QString& folder, const QList<int>& sizes)
     return true;
 }
 
+bool WriteRgba(const QString& folder, const QList<int>& sizes)
+{
+    const QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral(".")))
+        return false;
+    for (const int size : sizes) {
+        const QImage image = ui::ApplicationIconPixmap(size).toImage().convertToFormat(QImage::Format_RGBA8888);
+        QFile file(dir.filePath(QStringLiteral("%1.rgba").arg(size)));
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        for (int row = 0; row < image.height(); ++row) {
+            const auto* line = reinterpret_cast<const char*>(image.constScanLine(row));
+            if (file.write(line, qint64 { 4 } * image.width()) != qint64 { 4 } * image.width())
+                return false;
+        }
+    }
+    return true;
+}
+
 bool WriteIco(const QString& path, const QList<int>& sizes)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
@@ -117,18 +142,23 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const bool ico = args.size() > 1 && args.at(1) == QLatin1String("--ico");
-    const qsizetype firstSize = ico ? 3 : 2;
+    const QString mode = args.size() > 1 && args.at(1).startsWith(QLatin1String("--")) ? args.at(1) : QString();
+    const qsizetype firstSize = mode.isEmpty() ? 2 : 3;
     const auto sizes = ParseSizes(args, firstSize);
-    if (args.size() <= firstSize || !sizes) {
+    const bool known = mode.isEmpty() || mode == QLatin1String("--ico") || mode == QLatin1String("--rgba");
+    if (!known || args.size() <= firstSize || !sizes) {
         std::fputs("usage: export_icons OUTPUT_DIR SIZE...\n"
                    "       export_icons --ico FILE SIZE...\n"
+                   "       export_icons --rgba OUTPUT_DIR SIZE...\n"
                    "SIZE is a whole number of pixels from 1 to 256.\n",
             stderr);
         return 2;
     }
     const QString target = args.at(firstSize - 1);
-    if (!(ico ? WriteIco(target, *sizes) : WritePngs(target, *sizes))) {
+    const bool written = mode.isEmpty()  ? WritePngs(target, *sizes)
+        : mode == QLatin1String("--ico") ? WriteIco(target, *sizes)
+                                         : WriteRgba(target, *sizes);
+    if (!written) {
         std::fprintf(stderr, "export_icons: cannot write %s\n", qPrintable(target));
         return 2;
     }

@@ -1,9 +1,10 @@
 #include "ui/Look.h"
 
-#include <QFontDatabase>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QResource>
 
 #include <cmath>
 
@@ -46,23 +47,14 @@ QPainterPath WavePath(int size, double phase, double amplitude)
 
 void InstallFontSubstitutes()
 {
-    const QStringList families = QFontDatabase::families();
-    auto firstInstalled = [&families](std::initializer_list<const char*> candidates) {
-        for (const char* name : candidates) {
-            const QString family = QString::fromLatin1(name);
-            if (families.contains(family))
-                return family;
-        }
-        return QString();
-    };
-    // Liberation Sans has the narrow widths of the old dialog font; DejaVu
-    // Sans descends from the same design family as Verdana and is as wide.
-    const QString sans = firstInstalled({ "Liberation Sans", "Arial", "DejaVu Sans" });
-    const QString wide = firstInstalled({ "DejaVu Sans", "Liberation Sans" });
-    if (!families.contains(kSansSerif) && !sans.isEmpty())
-        QFont::insertSubstitution(kSansSerif, sans);
-    if (!families.contains(kVerdana) && !wide.isEmpty())
-        QFont::insertSubstitution(kVerdana, wide);
+    // Qt takes the first installed substitute, and only where the family
+    // itself is missing. Liberation Sans has the narrow widths of the old
+    // dialog font; DejaVu Sans descends from the same design family as
+    // Verdana and is as wide. (Asking the font database for its families
+    // instead would cost a few milliseconds of start-up.)
+    QFont::insertSubstitutions(
+        kSansSerif, { QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans") });
+    QFont::insertSubstitutions(kVerdana, { QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans") });
 }
 
 QFont SansSerifFont(qreal pointSize, bool bold, bool underline)
@@ -117,9 +109,16 @@ QPixmap ApplicationIconPixmap(int size)
 
 QIcon ApplicationIcon()
 {
+    // The program carries these sizes drawn at build time as bare RGBA
+    // pixels; a tool or test built without them draws its own.
     QIcon icon;
-    for (int size : { 16, 32, 48, 64, 128, 256 })
-        icon.addPixmap(ApplicationIconPixmap(size));
+    for (int size : { 16, 32, 48, 64 }) {
+        const QResource drawn(QStringLiteral(":/icons/%1.rgba").arg(size));
+        if (drawn.isValid() && drawn.size() == qint64 { 4 } * size * size && drawn.data() != nullptr)
+            icon.addPixmap(QPixmap::fromImage(QImage(drawn.data(), size, size, QImage::Format_RGBA8888)));
+        else
+            icon.addPixmap(ApplicationIconPixmap(size));
+    }
     return icon;
 }
 

@@ -31,7 +31,9 @@ int Px(int twips);
 QRect TwipsRect(int left, int top, int width, int height);
 
 // The application icon: three crossing waves, red, blue and light blue, on a
-// blue ground (teal at 16 x 16). Drawn in code at every size it is asked for.
+// blue ground (teal at 16 x 16). The window icon holds 16 to 64 pixels, from
+// the images compiled into the program when it has them; the pixmap is drawn
+// in code at any size.
 QIcon ApplicationIcon();
 QPixmap ApplicationIconPixmap(int size);
 

@@ -153,7 +153,10 @@ void ChartArea::paintEvent(QPaintEvent* /*event*/)
 {
     MatchDeviceResolution();
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), surface.Image());
+    if (surface.HasImage())
+        painter.drawImage(QPointF(0, 0), surface.Image());
+    else
+        painter.fillRect(rect(), Qt::black);
 }
 
 } // namespace ui

@@ -20,17 +20,27 @@ QRgb RgbFromBgr(std::uint32_t bgr)
 
 RetainedSurface::RetainedSurface(QSize logicalSize, qreal devicePixelRatio)
     : logicalSize(logicalSize)
+    , ratio(devicePixelRatio > 0 ? devicePixelRatio : 1.0)
+    , devicePixels(std::max(1, qRound(logicalSize.width() * ratio)), std::max(1, qRound(logicalSize.height() * ratio)))
     , scaleWidth(static_cast<double>(logicalSize.width()) * kTwipsPerPixel)
     , scaleHeight(static_cast<double>(logicalSize.height()) * kTwipsPerPixel)
+    , dot(std::clamp(qRound(ratio), 1, std::min(devicePixels.width(), devicePixels.height())))
 {
-    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    const QSize devicePixels(
-        std::max(1, qRound(logicalSize.width() * ratio)), std::max(1, qRound(logicalSize.height() * ratio)));
+    UpdateFactors();
+}
+
+void RetainedSurface::MakeImage() const
+{
     image = QImage(devicePixels, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    dot = std::clamp(qRound(ratio), 1, std::min(devicePixels.width(), devicePixels.height()));
-    Clear();
-    UpdateFactors();
+    image.fill(Qt::black);
+}
+
+const QImage& RetainedSurface::Image() const
+{
+    if (image.isNull())
+        MakeImage();
+    return image;
 }
 
 void RetainedSurface::SetScaleWidth(double width)
@@ -45,13 +55,16 @@ void RetainedSurface::SetScaleWidth(double width)
 
 void RetainedSurface::UpdateFactors()
 {
-    xFactor = std::max(0, image.width() - dot) / scaleWidth;
-    yFactor = std::max(0, image.height() - dot) / scaleHeight;
+    xFactor = std::max(0, devicePixels.width() - dot) / scaleWidth;
+    yFactor = std::max(0, devicePixels.height() - dot) / scaleHeight;
 }
 
 void RetainedSurface::Clear()
 {
-    image.fill(Qt::black);
+    if (image.isNull())
+        MakeImage();
+    else
+        image.fill(Qt::black);
 }
 
 void RetainedSurface::SetPoint(float x, float y, std::uint32_t colour)
@@ -62,6 +75,8 @@ void RetainedSurface::SetPoint(float x, float y, std::uint32_t colour)
     const int left = static_cast<int>(std::lround(x * xFactor));
     const int top = static_cast<int>(std::lround(y * yFactor));
     const QRgb rgb = RgbFromBgr(colour);
+    if (image.isNull())
+        MakeImage();
     for (int row = top; row < top + dot; ++row) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
         std::fill(line + left, line + left + dot, rgb);

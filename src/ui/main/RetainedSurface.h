@@ -16,6 +16,9 @@ namespace ui {
 // area is its middle pixel. A point fills one logical pixel (ratio x ratio
 // device pixels) but is placed at device resolution: at ratio 2 and above the
 // curves keep their one-pixel weight and lose the staircase of whole pixels.
+//
+// The image is made on first use: a window that shows no chart yet does not
+// carry one (about 0.7 MiB at ratio 1, four times that at ratio 2).
 class RetainedSurface final : public chart::DrawingSurface {
 public:
     RetainedSurface(QSize logicalSize, qreal devicePixelRatio);
@@ -28,8 +31,10 @@ public:
     void Clear() override;
     void SetPoint(float x, float y, std::uint32_t colour) override;
 
-    const QImage& Image() const { return image; }
-    qreal DevicePixelRatio() const { return image.devicePixelRatio(); }
+    // Black until something is drawn.
+    const QImage& Image() const;
+    bool HasImage() const { return !image.isNull(); }
+    qreal DevicePixelRatio() const { return ratio; }
 
     // Logical pixel at the centre of which scale position x or y lies.
     int LogicalX(double x) const;
@@ -37,11 +42,14 @@ public:
 
 private:
     void UpdateFactors();
+    void MakeImage() const;
 
     QSize logicalSize;
+    qreal ratio;
+    QSize devicePixels;
     double scaleWidth;
     double scaleHeight;
-    QImage image;
+    mutable QImage image;
     int dot = 1;
     double xFactor = 0.0;
     double yFactor = 0.0;

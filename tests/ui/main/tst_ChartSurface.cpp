@@ -87,6 +87,21 @@ private slots:
         }
     }
 
+    void imageIsMadeOnFirstUseAndStartsBlack()
+    {
+        ui::RetainedSurface surface(QSize(431, 431), 2.0);
+        QVERIFY(!surface.HasImage());
+        QCOMPARE(surface.DevicePixelRatio(), 2.0);
+        surface.SetScaleWidth(28);
+        surface.SetPoint(14.0f, 3232.5f, 0x0000FFu);
+        QVERIFY(surface.HasImage());
+        QCOMPARE(LitPixels(surface.Image()), 4);
+
+        const ui::RetainedSurface untouched(QSize(431, 431), 1.0);
+        QCOMPARE(untouched.Image().size(), QSize(431, 431));
+        QCOMPARE(LitPixels(untouched.Image()), 0);
+    }
+
     void clearLeavesBlack()
     {
         ui::RetainedSurface surface(QSize(431, 431), 1.0);
