@@ -8,9 +8,9 @@
 
 namespace bench {
 
-TempFolder::TempFolder(const std::string& prefix)
+TempFolder::TempFolder(const std::string& prefix, const std::filesystem::path& parent)
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / (prefix + ".XXXXXX")).string();
+    std::string pattern = (parent / (prefix + ".XXXXXX")).string();
     if (mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot make a folder like " + pattern + ": " + std::strerror(errno));
     path = pattern;

@@ -1,7 +1,7 @@
 #pragma once
 
-// A fresh folder under the system's temporary folder, removed with all it
-// holds when the object goes.
+// A fresh folder under the system's temporary folder (or a given parent),
+// removed with all it holds when the object goes.
 
 #include <filesystem>
 #include <string>
@@ -11,7 +11,8 @@ namespace bench {
 class TempFolder {
 public:
     // Throws std::runtime_error when the folder cannot be made.
-    explicit TempFolder(const std::string& prefix);
+    explicit TempFolder(
+        const std::string& prefix, const std::filesystem::path& parent = std::filesystem::temp_directory_path());
     ~TempFolder();
 
     TempFolder(const TempFolder&) = delete;
