@@ -5,16 +5,24 @@
 add_executable(export_icons ${PROJECT_SOURCE_DIR}/tools/export_icons.cpp)
 target_link_libraries(export_icons PRIVATE bio_options bio_ui_look)
 
-set(_icon_files)
-foreach(size IN LISTS BIORHYTHM_ICON_SIZES)
-  list(APPEND _icon_files ${BIORHYTHM_ICON_DIR}/${size}.png)
-endforeach()
-add_custom_command(
-  OUTPUT ${_icon_files}
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-          $<TARGET_FILE:export_icons> ${BIORHYTHM_ICON_DIR} ${BIORHYTHM_ICON_SIZES}
-  DEPENDS export_icons
-  COMMENT "Drawing the application icon")
+# bio_draw_icons(FILES_VAR FOLDER EXTENSION MODE SIZES COMMENT): one
+# FOLDER/<size>.EXTENSION for each of SIZES, drawn by export_icons in MODE
+# ("" for PNG); their paths go to FILES_VAR.
+function(bio_draw_icons files_var folder extension mode sizes comment)
+  set(files)
+  foreach(size IN LISTS sizes)
+    list(APPEND files ${folder}/${size}.${extension})
+  endforeach()
+  add_custom_command(
+    OUTPUT ${files}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:export_icons> ${mode} ${folder} ${sizes}
+    DEPENDS export_icons
+    COMMENT "${comment}")
+  set(${files_var} ${files} PARENT_SCOPE)
+endfunction()
+
+bio_draw_icons(_icon_files ${BIORHYTHM_ICON_DIR} png "" "${BIORHYTHM_ICON_SIZES}" "Drawing the application icon")
 add_custom_target(desktop_icons ALL DEPENDS ${_icon_files})
 
 if(NOT TARGET TavioFreeBiorhythmChartSoftware)
@@ -25,18 +33,8 @@ endif()
 # desktop's launchers, which read the installed theme icons. It goes in as
 # bare pixels: decoding a PNG would first make Qt look through its image
 # format plugins, which costs more at start-up than the whole icon.
-set(_window_icon_sizes 16 32 48 64)
 set(_window_icon_dir ${CMAKE_CURRENT_BINARY_DIR}/window_icon)
-set(_window_icon_files)
-foreach(size IN LISTS _window_icon_sizes)
-  list(APPEND _window_icon_files ${_window_icon_dir}/${size}.rgba)
-endforeach()
-add_custom_command(
-  OUTPUT ${_window_icon_files}
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-          $<TARGET_FILE:export_icons> --rgba ${_window_icon_dir} ${_window_icon_sizes}
-  DEPENDS export_icons
-  COMMENT "Drawing the window icon")
+bio_draw_icons(_window_icon_files ${_window_icon_dir} rgba --rgba "16;32;48;64" "Drawing the window icon")
 qt_add_resources(TavioFreeBiorhythmChartSoftware window_icon
   PREFIX /icons
   BASE ${_window_icon_dir}
