@@ -2,9 +2,11 @@
 // stored text, and the round trip ScrambleText then UnscrambleText of any
 // text. Input: a mode byte whose top bit reads the rest as UTF-16 instead of
 // UTF-8 (the store can hold any UTF-16 text; UTF-8 reaches no lone
-// surrogate), then the text.
+// surrogate), then the text. The byte is read as in FuzzLocales.h; this
+// target has no use for the locale its low bits pick.
 
 #include "FuzzCheck.h"
+#include "FuzzLocales.h"
 #include "app/ScrambleText.h"
 #include "app/Windows1252.h"
 
@@ -12,23 +14,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <optional>
-#include <string>
 
 namespace {
 
 // The code page's highest code that the shift carries within 0-255.
 constexpr int kHighestShiftable = 255 - app::kScrambleShift;
-
-QString TextFor(std::uint8_t mode, const std::uint8_t* data, std::size_t size)
-{
-    if ((mode & 0x80) == 0)
-        return QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    std::u16string units(size / 2, u'\0');
-    std::memcpy(units.data(), data, units.size() * sizeof(char16_t));
-    return QString::fromStdU16String(units);
-}
 
 bool Shiftable(QChar character)
 {
@@ -53,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const QString text = TextFor(data[0], data + 1, size - 1);
+    const QString text = fuzz::TextFor(data[0], data + 1, size - 1);
 
     // A stored text that did not come from ScrambleText: characters are
     // dropped, never added, and what comes out scrambles back unchanged.
