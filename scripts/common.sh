@@ -1,5 +1,6 @@
-# Shared by scripts/run and scripts/test: installs the Debian packages that
-# are missing (and only those), then configures and builds a build folder.
+# Shared by the scripts: installs the Debian packages that are missing (and
+# only those), configures and builds a build folder, and sets the environment
+# the sanitized programs run in.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -33,4 +34,13 @@ configure_and_build() {
     shift
     cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir"
+}
+
+# The sanitized tests and fuzz targets run headless; a sanitizer finding stops
+# the program at once, so a test or a fuzz run cannot pass over it.
+export_sanitizer_environment() {
+    export QT_QPA_PLATFORM=offscreen
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+    export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 }
