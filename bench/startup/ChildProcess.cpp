@@ -1,9 +1,10 @@
 #include "ChildProcess.h"
 
+#include "MonotonicClock.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <ctime>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -169,13 +170,6 @@ std::string ChildProcess::OutputTail(std::size_t maxChars) const
     std::ifstream in(logPath, std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return text.size() > maxChars ? text.substr(text.size() - maxChars) : text;
-}
-
-long long MonotonicNanoseconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
 }
 
 std::string DescribeStatus(int status)

@@ -66,9 +66,6 @@ private:
     std::string logPath;
 };
 
-// CLOCK_MONOTONIC in nanoseconds, the clock the first-paint probe reports in.
-long long MonotonicNanoseconds();
-
 // "exited with status 1", "killed by signal 11", for messages.
 std::string DescribeStatus(int status);
 

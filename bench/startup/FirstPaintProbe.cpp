@@ -8,6 +8,8 @@
 //   <CLOCK_MONOTONIC nanoseconds> <width>x<height> <Qt version> <platform>
 // Without that variable the probe does nothing at all.
 
+#include "MonotonicClock.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -18,7 +20,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <ctime>
 #include <unistd.h>
 
 namespace {
@@ -28,13 +29,6 @@ int ReportDescriptor()
     bool ok = false;
     const int fd = qEnvironmentVariableIntValue("BIO_FIRST_PAINT_FD", &ok);
     return ok && fd >= 0 ? fd : -1;
-}
-
-long long MonotonicNanoseconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
 }
 
 void WriteAll(int fd, const char* data, std::size_t size)
@@ -77,7 +71,7 @@ protected:
 private:
     void Report(const QPointer<QWidget>& window) const
     {
-        const long long now = MonotonicNanoseconds();
+        const long long now = bench::MonotonicNanoseconds();
         const QSize size = window ? window->size() : QSize();
         char line[256];
         const int length = std::snprintf(line, sizeof line, "%lld %dx%d %s %s\n", now, size.width(), size.height(),
