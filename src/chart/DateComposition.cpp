@@ -1,12 +1,7 @@
 #include "chart/DateComposition.h"
 
-#include <array>
-
 namespace chart {
 namespace {
-
-constexpr std::array<std::string_view, 12> kMonths
-    = { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
 
 // Anything above this is out of range for both a day and a year, so reading
 // stops growing the value there instead of overflowing on a long digit run.
@@ -50,8 +45,8 @@ std::optional<PlainNumber> ReadPlainNumber(std::string_view text)
 
 std::optional<unsigned> MonthNumber(std::string_view text)
 {
-    for (std::size_t i = 0; i < kMonths.size(); ++i) {
-        if (kMonths[i] == text)
+    for (std::size_t i = 0; i < kMonthAbbreviations.size(); ++i) {
+        if (kMonthAbbreviations[i] == text)
             return static_cast<unsigned>(i + 1);
     }
     return std::nullopt;

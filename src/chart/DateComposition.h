@@ -1,11 +1,17 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 namespace chart {
+
+// The month entries, January first, in English whatever the system language:
+// the month boxes list them and ComposeDate reads them.
+inline constexpr std::array<std::string_view, 12> kMonthAbbreviations
+    = { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
 
 // The date the three boxes of a month, a day and a year spell, or nothing when
 // they spell no calendar date. The month must be one of "Jan" to "Dec" as the

@@ -4,15 +4,10 @@
 // its box loses the focus. Plain rules, so that they are tested without a
 // window.
 
-#include <array>
 #include <string>
 #include <string_view>
 
 namespace ui {
-
-// The month entries, January first, in English whatever the system language.
-inline constexpr std::array<std::string_view, 12> kMonthAbbreviations
-    = { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
 
 // The year lists: both start in 1900; the birthday's stops in 2020, the
 // report day's in 2099, whatever the current year.

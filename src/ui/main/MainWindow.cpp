@@ -237,7 +237,7 @@ void MainWindow::CreateControls(QWidget* client)
     cboReportMonth->setGeometry(TwipsRect(1230, 780, 735, 315));
 
     for (QComboBox* month : { cboBirthMonth, cboReportMonth })
-        for (std::string_view abbreviation : kMonthAbbreviations)
+        for (std::string_view abbreviation : chart::kMonthAbbreviations)
             month->addItem(Text(abbreviation));
     for (QComboBox* day : { cboBirthDay, cboReportDay }) {
         for (int number = 1; number <= 31; ++number)
@@ -428,14 +428,14 @@ void MainWindow::Form_Load()
 
     // The report day starts at today, read from the clock at each step.
     SetPickOnlyText(
-        cboReportMonth, Text(kMonthAbbreviations.at(static_cast<unsigned>(services.clock.Today().month()) - 1)));
+        cboReportMonth, Text(chart::kMonthAbbreviations.at(static_cast<unsigned>(services.clock.Today().month()) - 1)));
     SetEditableText(cboReportDay, QString::number(static_cast<unsigned>(services.clock.Today().day())));
     const QString thisYear = QString::number(static_cast<int>(services.clock.Today().year()));
     cboReportYear->setEditText(thisYear);
     if (const auto today = ComposeFromBoxes(cboReportMonth, cboReportDay, cboReportYear))
         ReportDate = *today;
 
-    SetPickOnlyText(cboBirthMonth, Text(kMonthAbbreviations.front()));
+    SetPickOnlyText(cboBirthMonth, Text(chart::kMonthAbbreviations.front()));
 
     const Explanation& general = ExplanationFor(ExplanationSource::Background);
     lblInfo[0]->setText(general.heading);
