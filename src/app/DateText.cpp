@@ -64,6 +64,12 @@ QString LenientFormat(const QString& format)
 
 } // namespace
 
+QDate ToQDate(std::chrono::year_month_day date)
+{
+    return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+        static_cast<int>(static_cast<unsigned>(date.day())));
+}
+
 QString ShortDateText(const QDate& date, const QLocale& locale)
 {
     return locale.toString(date, FourDigitYearFormat(locale));

@@ -9,9 +9,13 @@
 #include <QLocale>
 #include <QString>
 
+#include <chrono>
 #include <optional>
 
 namespace app {
+
+// The same calendar day as a QDate.
+QDate ToQDate(std::chrono::year_month_day date);
 
 // The locale's short-date text of date, with a four-digit year.
 QString ShortDateText(const QDate& date, const QLocale& locale = QLocale());

@@ -18,12 +18,6 @@ namespace {
 const QString kDuration = QStringLiteral("Duration");
 const QString kInstall = QStringLiteral("Install");
 
-QDate ToQDate(std::chrono::year_month_day day)
-{
-    return QDate(static_cast<int>(day.year()), static_cast<int>(static_cast<unsigned>(day.month())),
-        static_cast<int>(static_cast<unsigned>(day.day())));
-}
-
 std::optional<QDate> ParseStoredDate(const QString& text)
 {
     if (const auto date = ParseShortDate(text))

@@ -45,12 +45,6 @@ std::string Std(const QString& text)
     return text.toStdString();
 }
 
-QDate ToQDate(std::chrono::year_month_day date)
-{
-    return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-        static_cast<int>(static_cast<unsigned>(date.day())));
-}
-
 void SetTextColor(QWidget* widget, quint32 bgr)
 {
     QPalette palette = widget->palette();
@@ -484,7 +478,7 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::ShowReportDate()
 {
-    lblDate->setText(app::ShortDateText(ToQDate(ReportDate)));
+    lblDate->setText(app::ShortDateText(app::ToQDate(ReportDate)));
     lblDate->adjustSize();
     lblDate->move(picBiorhythm->x() + picBiorhythm->width() / 2 - lblDate->width() / 2, lblDate->y());
 }
@@ -511,7 +505,7 @@ void MainWindow::cmdBiorythm_Click()
     ShowReportDate();
     const std::int32_t days = chart::DaysSinceBirth(BirthDate, ReportDate);
     picBiorhythm->DrawChart(days);
-    picBiorhythm->DescribeChart(ToQDate(ReportDate), days);
+    picBiorhythm->DescribeChart(app::ToQDate(ReportDate), days);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
