@@ -12,6 +12,10 @@
 
 namespace chart {
 
+// The days across the chart, the report day in the middle: the scale width
+// every surface the cycles are drawn on is given.
+inline constexpr double kChartDays = 28.0;
+
 class ChartPlot {
 public:
     explicit ChartPlot(DrawingSurface& surface);

@@ -2,6 +2,7 @@
 // area widget as the program's window, so that the picture is the one a user
 // would see.
 
+#include "chart/ChartPlot.h"
 #include "chart/DateComposition.h"
 #include "render/RenderOptions.h"
 #include "ui/Look.h"
@@ -56,7 +57,7 @@ int main(int argc, char* argv[])
     ui::InstallFontSubstitutes();
 
     ui::ChartArea area;
-    area.SetScaleWidth(28);
+    area.SetScaleWidth(chart::kChartDays);
     area.SetupChartFrame();
     area.DrawChart(chart::DaysSinceBirth(options.birth, options.report));
     const QPixmap picture = area.grab();

@@ -4,6 +4,7 @@
 #include "app/Clock.h"
 #include "app/DateText.h"
 #include "app/MessagePrompter.h"
+#include "chart/ChartPlot.h"
 #include "chart/DateComposition.h"
 #include "ui/Look.h"
 #include "ui/about/AboutBox.h"
@@ -33,7 +34,6 @@ namespace {
 
 constexpr int kClientWidth = 10395;
 constexpr int kClientHeight = 7275;
-constexpr double kChartDays = 28.0;
 
 QString Text(std::string_view text)
 {
@@ -418,7 +418,7 @@ void MainWindow::Form_Load()
     }
 
     PlaceOnScreen();
-    picBiorhythm->SetScaleWidth(kChartDays);
+    picBiorhythm->SetScaleWidth(chart::kChartDays);
 
     // The report day starts at today, read from the clock at each step.
     SetPickOnlyText(
@@ -446,7 +446,7 @@ void MainWindow::Form_Load()
     SetPickOnlyText(cboBirthYear, QString::number(kDefaultBirthYear));
 
     picBiorhythm->SetupChartFrame();
-    const int half = static_cast<int>(kChartDays / 2);
+    const int half = static_cast<int>(chart::kChartDays / 2);
     lblLeast->setText(QString::number(-half));
     const int mostRight = lblMost->geometry().right();
     lblMost->setText(QString::number(half));
