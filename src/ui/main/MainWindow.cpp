@@ -4,6 +4,7 @@
 #include "app/Clock.h"
 #include "app/DateText.h"
 #include "app/MessagePrompter.h"
+#include "chart/BiorhythmCycle.h"
 #include "chart/ChartPlot.h"
 #include "chart/DateComposition.h"
 #include "ui/Look.h"
@@ -27,6 +28,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include <type_traits>
 #include <utility>
 
 namespace ui {
@@ -150,22 +152,24 @@ void MainWindow::CreateControls(QWidget* client)
     picExplain->setFocusPolicy(Qt::StrongFocus);
     picExplain->setMouseTracking(true);
 
+    // One name per cycle, in the chart's order, in the colour of its curve.
     const struct {
         QLabel** label;
         const char* name;
-        const char* caption;
         int left;
-        quint32 color;
     } legend[] = {
-        { &lblRed, "lblRed", "Physical", 120, 0x0000FF },
-        { &lblGreen, "lblGreen", "Emotional", 1410, 0x00FF00 },
-        { &lblViolet, "lblViolet", "Intellectual", 2790, 0xFF80FF },
+        { &lblRed, "lblRed", 120 },
+        { &lblGreen, "lblGreen", 1410 },
+        { &lblViolet, "lblViolet", 2790 },
     };
-    for (const auto& entry : legend) {
-        auto* label = new QLabel(QString::fromLatin1(entry.caption), picExplain);
+    static_assert(std::extent_v<decltype(legend)> == chart::kCycles.size());
+    for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
+        const auto& entry = legend[i];
+        const chart::BiorhythmCycle& cycle = chart::kCycles[i];
+        auto* label = new QLabel(Text(cycle.name), picExplain);
         label->setObjectName(QString::fromLatin1(entry.name));
         label->setFont(SansSerifFont(8.25));
-        SetTextColor(label, entry.color);
+        SetTextColor(label, cycle.colour);
         label->move(Px(entry.left), Px(90));
         label->adjustSize();
         label->setMouseTracking(true);
