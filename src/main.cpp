@@ -59,7 +59,8 @@ int main(int argc, char* argv[])
         mainWindow->show();
     };
 
-    app::SingleInstance instance(app::SingleInstance::LockPathFor(app::NativeSettingsBackend::ExecutableBaseName()));
+    // One lock per executable name, as there is one settings store per name.
+    app::SingleInstance instance(app::SingleInstance::LockPathFor(settingsBackend.ApplicationName()));
     app::StartApplication(instance, prompter, runReminder, showMainWindow, quitApplication).Run();
 
     // A refused second copy has already quit, before the event loop could run.
