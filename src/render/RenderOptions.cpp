@@ -108,10 +108,11 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
     options.report = *report;
     options.output = *collected.output;
     if (collected.scale) {
-        if (!AllDigits(*collected.scale) || collected.scale->size() > 1 || DigitsValue(*collected.scale) < 1
-            || DigitsValue(*collected.scale) > 4)
-            return UsageError { "--scale: '" + *collected.scale + "' is not a scale from 1 to 4" };
-        options.scale = DigitsValue(*collected.scale);
+        // A single digit 1 to 4: no sign, no leading zero, no blank.
+        const std::string& scale = *collected.scale;
+        if (scale.size() != 1 || scale.front() < '1' || scale.front() > '4')
+            return UsageError { "--scale: '" + scale + "' is not a scale from 1 to 4" };
+        options.scale = scale.front() - '0';
     }
     return options;
 }
