@@ -31,14 +31,24 @@ std::string_view PageKeyText(PageKey key)
     return "home-page";
 }
 
+std::string_view SiteHost()
+{
+    return BIORHYTHM_SITE_HOST;
+}
+
+std::string_view SiteFolder()
+{
+    return "/tavio-free-biorhythm-chart-software/";
+}
+
 std::string SiteRoot()
 {
-    return std::string("http://") + BIORHYTHM_SITE_HOST;
+    return "http://" + std::string(SiteHost());
 }
 
 std::string SiteBase()
 {
-    return SiteRoot() + "/tavio-free-biorhythm-chart-software/ssd.php";
+    return SiteRoot() + std::string(SiteFolder()) + "ssd.php";
 }
 
 std::string PageAddress(PageKey key)

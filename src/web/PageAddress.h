@@ -23,10 +23,17 @@ enum class PageKey {
 // The fixed word of a page key, as it stands in the address ("home-page").
 std::string_view PageKeyText(PageKey key);
 
-// "http://" + host, without path or trailing slash.
+// The site's host name alone, as the texts name the site.
+std::string_view SiteHost();
+
+// The program's folder on the site, "/tavio-free-biorhythm-chart-software/",
+// slashes at both ends.
+std::string_view SiteFolder();
+
+// "http://" + SiteHost(), without path or trailing slash.
 std::string SiteRoot();
 
-// SiteRoot() + "/tavio-free-biorhythm-chart-software/ssd.php".
+// SiteRoot() + SiteFolder() + "ssd.php".
 std::string SiteBase();
 
 // SiteBase() + "?page=" + PageKeyText(key).

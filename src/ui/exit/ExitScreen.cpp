@@ -30,9 +30,8 @@ namespace {
 // The web site's host, as the texts name it.
 QString SiteDomain()
 {
-    const QString root = QString::fromStdString(web::SiteRoot());
-    const qsizetype scheme = root.indexOf(QStringLiteral("://"));
-    return scheme < 0 ? root : root.mid(scheme + 3);
+    const std::string_view host = web::SiteHost();
+    return QString::fromUtf8(host.data(), static_cast<qsizetype>(host.size()));
 }
 
 void SetTextColour(QWidget* widget, const QColor& colour)

@@ -99,7 +99,7 @@ std::string ReferAFriend::SendReferral()
         { "&taf3=", referralMessage },
         { "&taf4=", friendName },
         { "&taf5=", friendEmail },
-        { "&taf6=", web::SiteRoot() + "/tavio-free-biorhythm-chart-software/" },
+        { "&taf6=", web::SiteRoot() + std::string(web::SiteFolder()) },
     };
     for (const auto& parameter : parameters) {
         address += parameter.key;
