@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QResource>
+#include <QWidget>
 
 #include <cmath>
 
@@ -69,13 +70,19 @@ QFont VerdanaFont(qreal pointSize, bool bold, bool underline)
 
 QColor ColorFromBgr(quint32 bgr)
 {
-    return QColor(
-        static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+    return QColor(RgbFromBgr(bgr));
+}
+
+void SetTextColor(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
 }
 
 int Px(int twips)
 {
-    return (twips + 7) / 15;
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
 QRect TwipsRect(int left, int top, int width, int height)
@@ -125,6 +132,18 @@ QIcon ApplicationIcon()
 QCursor HandCursor()
 {
     return QCursor(Qt::PointingHandCursor);
+}
+
+bool MovesFocusWithinWindow(Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+    case Qt::ActiveWindowFocusReason:
+        return false;
+    default:
+        return true;
+    }
 }
 
 } // namespace ui

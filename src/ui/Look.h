@@ -1,6 +1,7 @@
 #pragma once
 
-// What every window shares: its fonts, colours, units, icon and pointer.
+// What every window shares: its fonts, colours, units, icon and pointer, and
+// which moves of the focus its boxes answer.
 //
 // Window layouts are written in twips (1/1440 inch), 15 to a logical pixel.
 // The two font families the layouts were made for, "MS Sans Serif" and
@@ -12,8 +13,13 @@
 #include <QFont>
 #include <QIcon>
 #include <QRect>
+#include <QRgb>
+
+class QWidget;
 
 namespace ui {
+
+inline constexpr int kTwipsPerPixel = 15;
 
 // Maps "MS Sans Serif" and "Verdana" to installed substitutes. Call once,
 // after the QApplication exists and before any window is built.
@@ -23,8 +29,17 @@ void InstallFontSubstitutes();
 QFont SansSerifFont(qreal pointSize, bool bold = false, bool underline = false);
 QFont VerdanaFont(qreal pointSize, bool bold = false, bool underline = false);
 
-// A colour written as 0x00BBGGRR.
+// A colour written as 0x00BBGGRR. Inline, as the chart sets its points one
+// by one in such colours.
+constexpr QRgb RgbFromBgr(quint32 bgr)
+{
+    return qRgb(
+        static_cast<int>(bgr & 0xFFu), static_cast<int>((bgr >> 8) & 0xFFu), static_cast<int>((bgr >> 16) & 0xFFu));
+}
 QColor ColorFromBgr(quint32 bgr);
+
+// The colour a label or other widget writes its text in.
+void SetTextColor(QWidget* widget, const QColor& color);
 
 // Twips to logical pixels, rounded to the nearest pixel.
 int Px(int twips);
@@ -39,5 +54,10 @@ QPixmap ApplicationIconPixmap(int size);
 
 // The pointing hand shown over link labels.
 QCursor HandCursor();
+
+// Whether a focus change is a real move inside the window, which corrects or
+// prompts a box: opening a box's own list, the menu bar or another window is
+// none.
+bool MovesFocusWithinWindow(Qt::FocusReason reason);
 
 } // namespace ui

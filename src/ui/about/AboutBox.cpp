@@ -17,9 +17,7 @@ namespace {
 void StyleLink(QLabel* link)
 {
     link->setFont(SansSerifFont(8.25, false, true));
-    QPalette palette = link->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    link->setPalette(palette);
+    SetTextColor(link, QColor(0, 0, 255));
     link->adjustSize();
 }
 
@@ -56,9 +54,7 @@ AboutBox::AboutBox(web::Launcher& launcher, QWidget* owner)
 
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setFont(SansSerifFont(9.75, true));
-    QPalette black = lblTitle->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    lblTitle->setPalette(black);
+    SetTextColor(lblTitle, Qt::black);
     lblTitle->move(Px(870), Px(240));
     lblTitle->adjustSize();
 

@@ -2,6 +2,7 @@
 
 #include "app/AppInfo.h"
 #include "ui/Look.h"
+#include "ui/exit/NavyPanel.h"
 #include "ui/exit/ReferAFriendForm.h"
 #include "ui/main/ClickableLabel.h"
 #include "ui/main/LinkCheckBox.h"
@@ -34,22 +35,10 @@ QString SiteDomain()
     return QString::fromUtf8(host.data(), static_cast<qsizetype>(host.size()));
 }
 
-void SetTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 QGroupBox* NavyPanel(const QString& caption, QWidget* parent)
 {
     auto* panel = new QGroupBox(caption, parent);
-    panel->setFont(VerdanaFont(9.75, true));
-    panel->setAutoFillBackground(true);
-    QPalette navy = panel->palette();
-    navy.setColor(QPalette::Window, ColorFromBgr(0x00800000));
-    navy.setColor(QPalette::WindowText, Qt::white);
-    panel->setPalette(navy);
+    StyleNavyPanel(panel);
     return panel;
 }
 
@@ -103,12 +92,12 @@ ExitScreen::ExitScreen(web::Launcher& launcher, app::MessagePrompter& prompter, 
 
     lblNagScreen2Caption->setObjectName(QStringLiteral("lblNagScreen2Caption"));
     lblNagScreen2Caption->setFont(SansSerifFont(18));
-    SetTextColour(lblNagScreen2Caption, palette().color(QPalette::ButtonText));
+    SetTextColor(lblNagScreen2Caption, palette().color(QPalette::ButtonText));
     lblNagScreen2Caption->setGeometry(TwipsRect(1080, 240, 720, 435));
 
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(VerdanaFont(9.75, true));
-    SetTextColour(Label2, palette().color(QPalette::ButtonText));
+    SetTextColor(Label2, palette().color(QPalette::ButtonText));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setGeometry(TwipsRect(120, 840, 6975, 1095));
@@ -132,7 +121,7 @@ ExitScreen::ExitScreen(web::Launcher& launcher, app::MessagePrompter& prompter, 
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setText(QStringLiteral("Click Here To Visit Pellary Softwares"));
     lblGoToHome->setFont(VerdanaFont(9, true, true));
-    SetTextColour(lblGoToHome, ColorFromBgr(0x0000FFFF));
+    SetTextColor(lblGoToHome, ColorFromBgr(0x0000FFFF));
     lblGoToHome->move(Px(75), Px(4250));
     lblGoToHome->adjustSize();
 

@@ -2,6 +2,7 @@
 
 #include "app/MessagePrompter.h"
 #include "ui/Look.h"
+#include "ui/exit/NavyPanel.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -32,12 +33,7 @@ ReferAFriendForm::ReferAFriendForm(web::Launcher& launcher, app::MessagePrompter
     , prompter(prompter)
 {
     setObjectName(QStringLiteral("Frame2"));
-    setFont(VerdanaFont(9.75, true));
-    setAutoFillBackground(true);
-    QPalette navy = palette();
-    navy.setColor(QPalette::Window, ColorFromBgr(0x00800000));
-    navy.setColor(QPalette::WindowText, Qt::white);
-    setPalette(navy);
+    StyleNavyPanel(this);
 
     // Created in tab order; the boxes take the window's plain font, not the
     // panel's bold caption font.
@@ -125,8 +121,7 @@ bool ReferAFriendForm::eventFilter(QObject* watched, QEvent* event)
         // Only a move of the focus inside the program counts: switching to
         // another application, a message box or a context menu leaves the
         // box's text as it is.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        if (!MovesFocusWithinWindow(static_cast<QFocusEvent*>(event)->reason()))
             break;
         if (event->type() == QEvent::FocusIn)
             GotFocus(box);

@@ -35,9 +35,7 @@ QLabel* MakePercentLabel(QWidget* parent, int index, const QString& text, const 
     label->setObjectName(QStringLiteral("lblPercent"));
     label->setProperty("index", index);
     label->setFont(SansSerifFont(8.25, true));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
+    SetTextColor(label, Qt::white);
     label->setAutoFillBackground(false);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     QRect rect = place;

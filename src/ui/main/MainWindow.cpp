@@ -47,13 +47,6 @@ std::string Std(const QString& text)
     return text.toStdString();
 }
 
-void SetTextColor(QWidget* widget, quint32 bgr)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, ColorFromBgr(bgr));
-    widget->setPalette(palette);
-}
-
 // An editable box with its shortcut list. No completion and no insertion:
 // the typed text is the value, and Enter does not grow the list.
 QComboBox* EditableBox(QWidget* parent)
@@ -78,20 +71,6 @@ void SetPickOnlyText(QComboBox* box, const QString& text)
     const int index = box->findText(text, Qt::MatchExactly);
     if (index >= 0)
         box->setCurrentIndex(index);
-}
-
-// Only a real move of the focus inside the window corrects a box; opening
-// its own list, a menu or another application does not.
-bool MovesFocusWithinWindow(const QFocusEvent* event)
-{
-    switch (event->reason()) {
-    case Qt::PopupFocusReason:
-    case Qt::MenuBarFocusReason:
-    case Qt::ActiveWindowFocusReason:
-        return false;
-    default:
-        return true;
-    }
 }
 
 std::optional<std::chrono::year_month_day> ComposeFromBoxes(
@@ -169,7 +148,7 @@ void MainWindow::CreateControls(QWidget* client)
         auto* label = new QLabel(Text(cycle.name), picExplain);
         label->setObjectName(QString::fromLatin1(entry.name));
         label->setFont(SansSerifFont(8.25));
-        SetTextColor(label, cycle.colour);
+        SetTextColor(label, ColorFromBgr(cycle.colour));
         label->move(Px(entry.left), Px(90));
         label->adjustSize();
         label->setMouseTracking(true);
@@ -187,7 +166,7 @@ void MainWindow::CreateControls(QWidget* client)
     lblInfo[0] = new QLabel(QStringLiteral("General:"), Frame3);
     lblInfo[0]->move(Px(90), Px(660));
     lblInfo[0]->setFont(SansSerifFont(8.25, true));
-    SetTextColor(lblInfo[0], 0x000000);
+    SetTextColor(lblInfo[0], ColorFromBgr(0x000000));
     lblInfo[0]->adjustSize();
     for (int index = 0; index < 2; ++index) {
         lblInfo[index]->setObjectName(QStringLiteral("lblInfo"));
@@ -279,7 +258,7 @@ void MainWindow::CreateControls(QWidget* client)
     for (ClickableLabel* link : { lblFullBrand, lblCobrand }) {
         link->setGeometry(TwipsRect(120, 120, 3585, 1095));
         link->setFont(VerdanaFont(8.25, true, true));
-        SetTextColor(link, 0xFF0000);
+        SetTextColor(link, ColorFromBgr(0xFF0000));
         link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         link->setWordWrap(true);
         link->setAutoFillBackground(true);
@@ -292,7 +271,7 @@ void MainWindow::CreateControls(QWidget* client)
                         .arg(QString::fromStdString(web::SiteRoot())));
     Label1->move(Px(450), Px(30));
     Label1->setFont(SansSerifFont(8.25, true, true));
-    SetTextColor(Label1, 0xFF0000);
+    SetTextColor(Label1, ColorFromBgr(0xFF0000));
     Label1->adjustSize();
 
     lblDate = new QLabel(QStringLiteral("1/4/99"), client);
@@ -514,7 +493,7 @@ void MainWindow::cmdBiorythm_Click()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && MovesFocusWithinWindow(static_cast<QFocusEvent*>(event))) {
+    if (event->type() == QEvent::FocusOut && MovesFocusWithinWindow(static_cast<QFocusEvent*>(event)->reason())) {
         if (watched == cboBirthDay)
             cboBirthDay_LostFocus();
         else if (watched == cboReportDay)

@@ -1,22 +1,11 @@
 #include "ui/main/RetainedSurface.h"
 
-#include <QColor>
+#include "ui/Look.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace ui {
-namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-QRgb RgbFromBgr(std::uint32_t bgr)
-{
-    return qRgb(
-        static_cast<int>(bgr & 0xFFu), static_cast<int>((bgr >> 8) & 0xFFu), static_cast<int>((bgr >> 16) & 0xFFu));
-}
-
-} // namespace
 
 RetainedSurface::RetainedSurface(QSize logicalSize, qreal devicePixelRatio)
     : logicalSize(logicalSize)
