@@ -81,9 +81,9 @@ std::string ReferAFriend::SendReferral()
         { friendName, kFriendNamePlaceholder, "Please Enter Your Friend's Name" },
         { friendEmail, kFriendEmailPlaceholder, "Please Enter Your Friend's Email" },
     };
+    // Submit has stored every value trimmed.
     for (const auto& check : checks) {
-        const std::string value = Trim(check.value);
-        if (value.empty() || value == check.placeholder)
+        if (check.value.empty() || check.value == check.placeholder)
             return check.message;
     }
 
