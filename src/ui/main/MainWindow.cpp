@@ -213,12 +213,18 @@ void MainWindow::CreateControls(QWidget* client)
     cboReportMonth->setObjectName(QStringLiteral("cboReportMonth"));
     cboReportMonth->setGeometry(TwipsRect(1230, 780, 735, 315));
 
+    // Each list goes in at once: added entry by entry, every entry costs the
+    // box its own round of model signals at start-up.
+    QStringList months;
+    for (std::string_view abbreviation : chart::kMonthAbbreviations)
+        months << Text(abbreviation);
+    QStringList days;
+    for (int number = 1; number <= 31; ++number)
+        days << QString::number(number);
     for (QComboBox* month : { cboBirthMonth, cboReportMonth })
-        for (std::string_view abbreviation : chart::kMonthAbbreviations)
-            month->addItem(Text(abbreviation));
+        month->addItems(months);
     for (QComboBox* day : { cboBirthDay, cboReportDay }) {
-        for (int number = 1; number <= 31; ++number)
-            day->addItem(QString::number(number));
+        day->addItems(days);
         SetEditableText(day, QString::number(kDefaultBirthDay));
     }
     for (QComboBox* box : { cboReportYear, cboBirthYear, cboBirthMonth, cboBirthDay, cboReportDay, cboReportMonth })
@@ -419,11 +425,11 @@ void MainWindow::Form_Load()
     lblInfo[0]->adjustSize();
     lblInfo[1]->setText(DisplayedBody(general.body));
 
-    for (int year = kFirstListedYear; year <= kLastReportYear; ++year) {
-        cboReportYear->addItem(QString::number(year));
-        if (year <= kLastBirthYear)
-            cboBirthYear->addItem(QString::number(year));
-    }
+    QStringList years;
+    for (int year = kFirstListedYear; year <= kLastReportYear; ++year)
+        years << QString::number(year);
+    cboReportYear->addItems(years);
+    cboBirthYear->addItems(years.first(kLastBirthYear - kFirstListedYear + 1));
     // Filling the list must not replace the year already shown.
     SetEditableText(cboReportYear, thisYear);
     SetPickOnlyText(cboBirthYear, QString::number(kDefaultBirthYear));
