@@ -17,13 +17,11 @@ add_library(bio_ui_link STATIC
 target_include_directories(bio_ui_link PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(bio_ui_link PUBLIC bio_options bio_ui_look Qt6::Widgets)
 
-# The main window frmBio, once the chart area and the shell it uses exist.
-if(TARGET bio_chart_view AND TARGET bio_chart AND TARGET bio_app)
-  add_library(bio_ui_main STATIC
-    ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/Explanations.cpp)
-  target_include_directories(bio_ui_main PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(bio_ui_main PUBLIC
-    bio_options bio_date_entry bio_ui_link bio_ui_look bio_ui_about bio_chart_view bio_chart bio_app bio_app_core
-    bio_web Qt6::Widgets)
-endif()
+# The main window frmBio, on the chart area and the application shell.
+add_library(bio_ui_main STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Explanations.cpp)
+target_include_directories(bio_ui_main PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(bio_ui_main PUBLIC
+  bio_options bio_date_entry bio_ui_link bio_ui_look bio_ui_about bio_chart_view bio_chart bio_app bio_app_core
+  bio_web Qt6::Widgets)
