@@ -1,7 +1,7 @@
 # The application icon, drawn at build time by the same code as the windows'
-# icon: PNGs for the freedesktop icon theme, the window icon compiled into the
-# program (so that start-up need not draw it), and on Windows one .ico for the
-# executable's resources.
+# icon: PNGs for the freedesktop icon theme (not on Windows), the window icon
+# compiled into the program (so that start-up need not draw it), and on
+# Windows one .ico for the executable's resources.
 add_executable(export_icons ${PROJECT_SOURCE_DIR}/tools/export_icons.cpp)
 target_link_libraries(export_icons PRIVATE bio_options bio_ui_look)
 
@@ -22,8 +22,11 @@ function(bio_draw_icons files_var folder extension mode sizes comment)
   set(${files_var} ${files} PARENT_SCOPE)
 endfunction()
 
-bio_draw_icons(_icon_files ${BIORHYTHM_ICON_DIR} png "" "${BIORHYTHM_ICON_SIZES}" "Drawing the application icon")
-add_custom_target(desktop_icons ALL DEPENDS ${_icon_files})
+# Only the freedesktop install (cmake/Install.cmake) takes the PNGs.
+if(NOT WIN32)
+  bio_draw_icons(_icon_files ${BIORHYTHM_ICON_DIR} png "" "${BIORHYTHM_ICON_SIZES}" "Drawing the application icon")
+  add_custom_target(desktop_icons ALL DEPENDS ${_icon_files})
+endif()
 
 if(NOT TARGET TavioFreeBiorhythmChartSoftware)
   return()
