@@ -28,10 +28,6 @@ if(NOT WIN32)
   add_custom_target(desktop_icons ALL DEPENDS ${_icon_files})
 endif()
 
-if(NOT TARGET TavioFreeBiorhythmChartSoftware)
-  return()
-endif()
-
 # The window icon needs no more than 64 pixels; the larger sizes are for the
 # desktop's launchers, which read the installed theme icons. It goes in as
 # bare pixels: decoding a PNG would first make Qt look through its image

@@ -37,16 +37,6 @@
 #include <unistd.h>
 #include <vector>
 
-#ifndef BIO_PROGRAM_PATH
-#define BIO_PROGRAM_PATH ""
-#endif
-#ifndef BIO_BARE_WINDOW_PATH
-#define BIO_BARE_WINDOW_PATH ""
-#endif
-#ifndef BIO_FIRST_PAINT_PROBE_PATH
-#define BIO_FIRST_PAINT_PROBE_PATH ""
-#endif
-
 namespace {
 
 namespace fs = std::filesystem;

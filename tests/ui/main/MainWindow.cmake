@@ -6,11 +6,9 @@ set_target_properties(test_date_entry PROPERTIES AUTOMOC OFF)
 
 bio_add_qtest(tst_ClickableLabel ${CMAKE_CURRENT_LIST_DIR}/tst_ClickableLabel.cpp LIBS bio_ui_link)
 
-if(TARGET bio_ui_main)
-  foreach(name tst_MainWindowLoad tst_MainWindowDateEntry tst_MainWindowChartRequest tst_MainWindowCommands
-      tst_ExplanationPanel)
-    bio_add_qtest(${name} ${CMAKE_CURRENT_LIST_DIR}/${name}.cpp ${CMAKE_CURRENT_LIST_DIR}/MainWindowHarness.h
-      LIBS bio_ui_main)
-    target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
-  endforeach()
-endif()
+foreach(name tst_MainWindowLoad tst_MainWindowDateEntry tst_MainWindowChartRequest tst_MainWindowCommands
+    tst_ExplanationPanel)
+  bio_add_qtest(${name} ${CMAKE_CURRENT_LIST_DIR}/${name}.cpp ${CMAKE_CURRENT_LIST_DIR}/MainWindowHarness.h
+    LIBS bio_ui_main)
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+endforeach()
