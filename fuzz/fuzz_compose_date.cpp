@@ -5,7 +5,6 @@
 #include "FuzzCheck.h"
 #include "chart/DateComposition.h"
 
-#include <array>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -16,9 +15,6 @@
 namespace {
 
 using std::chrono::year_month_day;
-
-constexpr std::array<std::string_view, 12> kMonthTexts
-    = { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
 
 // Days from 1 January 100 to 31 December 9999, the widest count there is.
 constexpr std::int32_t kWidestCount = 3615899;
@@ -57,7 +53,7 @@ void CheckComposed(const year_month_day& date, std::string_view month, std::stri
     const int year = static_cast<int>(date.year());
     FUZZ_CHECK(year >= 100 && year <= 9999);
     const unsigned monthNumber = static_cast<unsigned>(date.month());
-    FUZZ_CHECK(month == kMonthTexts[monthNumber - 1]);
+    FUZZ_CHECK(month == chart::kMonthAbbreviations[monthNumber - 1]);
     FUZZ_CHECK(DigitsValue(TrimBlanks(day)) == static_cast<long>(static_cast<unsigned>(date.day())));
 
     // The boxes as a user would pick the same date from the lists.

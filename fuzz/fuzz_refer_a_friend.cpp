@@ -101,7 +101,7 @@ void CheckAddress(const std::string& address, const ReferAFriend& rules)
     const std::string page = web::PageAddress(web::PageKey::QorvexReferAFriend);
     FUZZ_CHECK(address.starts_with(page));
     const std::array<std::string, 6> values = { rules.SenderName(), rules.SenderEmail(), rules.ReferralMessage(),
-        rules.FriendName(), rules.FriendEmail(), web::SiteRoot() + "/tavio-free-biorhythm-chart-software/" };
+        rules.FriendName(), rules.FriendEmail(), web::SiteRoot() + std::string(web::SiteFolder()) };
     std::string_view rest = std::string_view(address).substr(page.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
         const std::string key = "&taf" + std::to_string(i + 1) + "=";
