@@ -124,6 +124,15 @@ ExitScreen::ExitScreen(web::Launcher& launcher, app::MessagePrompter& prompter, 
     SetTextColor(lblGoToHome, ColorFromBgr(0x0000FFFF));
     lblGoToHome->move(Px(75), Px(4250));
     lblGoToHome->adjustSize();
+    // The Verdana stand-in runs a few pixels wider than the panel leaves room
+    // for; the link is narrowed just enough to keep its margin on the right.
+    const int room = Frame6->width() - 2 * Px(75);
+    if (lblGoToHome->width() > room) {
+        QFont narrower = lblGoToHome->font();
+        narrower.setStretch(100 * room / lblGoToHome->width());
+        lblGoToHome->setFont(narrower);
+        lblGoToHome->adjustSize();
+    }
 
     // Exit, the link line, then the form in its own odd order; labels and
     // panels never take the focus.

@@ -7,6 +7,7 @@
 #include "web/PageAddress.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
@@ -156,6 +157,9 @@ private slots:
         auto* link = screen->findChild<ui::ClickableLabel*>(QStringLiteral("lblGoToHome"));
         QVERIFY(link);
         QCOMPARE(link->text(), QStringLiteral("Click Here To Visit Pellary Softwares"));
+        // The whole caption shows inside its panel, margin included.
+        const QWidget* panel = link->parentWidget();
+        QVERIFY(link->x() + QFontMetrics(link->font()).horizontalAdvance(link->text()) <= panel->width() - link->x());
         QTest::mouseClick(link, Qt::LeftButton);
         QTest::mouseClick(link, Qt::LeftButton);
         const std::vector<std::string> expected(2, web::PageAddress(web::PageKey::PellarySoftwares));
