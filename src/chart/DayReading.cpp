@@ -1,0 +1,60 @@
+#include "chart/DayReading.h"
+
+#include "chart/CycleValue.h"
+
+namespace chart {
+namespace {
+
+std::int64_t FlooredRemainder(std::int64_t value, std::int64_t divisor)
+{
+    const std::int64_t r = value % divisor;
+    return r < 0 ? r + divisor : r;
+}
+
+} // namespace
+
+CycleReading ReadCycle(std::int64_t dayNumber, std::int16_t length)
+{
+    const std::int64_t l = length;
+    // In quarter days, so that L/4 and 3L/4 compare exactly for every length.
+    const std::int64_t quarters = 4 * FlooredRemainder(dayNumber, l);
+    CycleDirection direction = CycleDirection::Rising;
+    if (quarters == l)
+        direction = CycleDirection::High;
+    else if (quarters == 3 * l)
+        direction = CycleDirection::Low;
+    else if (quarters > l && quarters < 3 * l)
+        direction = CycleDirection::Falling;
+
+    // The crossings are the whole multiples of L/2. In half days, the first
+    // one at or after the start of the day lies L - R half days later, R being
+    // 2n mod L; it falls within the day when that is under two half days.
+    const std::int64_t halfDays = FlooredRemainder(2 * dayNumber, l);
+    const bool critical = halfDays == 0 || halfDays == l - 1;
+
+    return { CycleValue(static_cast<double>(dayNumber), length) * 100.0, direction, critical };
+}
+
+DayReading ReadDay(std::int32_t daysSinceBirth, int offset)
+{
+    DayReading day { offset, std::int64_t { daysSinceBirth } + offset, {} };
+    for (std::size_t i = 0; i < kCycles.size(); ++i)
+        day.cycles[i] = ReadCycle(day.dayNumber, kCycles[i].length);
+    return day;
+}
+
+std::vector<DayReading> ReadChartDays(std::int32_t daysSinceBirth)
+{
+    std::vector<DayReading> days;
+    days.reserve(kLastDayOffset - kFirstDayOffset + 1);
+    for (int offset = kFirstDayOffset; offset <= kLastDayOffset; ++offset)
+        days.push_back(ReadDay(daysSinceBirth, offset));
+    return days;
+}
+
+std::chrono::year_month_day DayAt(std::chrono::year_month_day reportDay, int offset)
+{
+    return std::chrono::year_month_day { std::chrono::sys_days { reportDay } + std::chrono::days { offset } };
+}
+
+} // namespace chart

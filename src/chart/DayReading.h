@@ -1,0 +1,60 @@
+#pragma once
+
+// Reading the chart day by day: for a day of the chart, each cycle's value,
+// where it is heading and whether the day is critical for it. The hover
+// readout, the keyboard day cursor, the printed table and the exported values
+// all read the same days from here.
+//
+// A chart for a report day d days after birth shows the days at offsets k from
+// -14 to +14, day number n = d + k, drawn at window position x = 14 + k. The
+// rules, for a cycle of length L and r = n mod L (0 <= r < L):
+// - value: the cycle's value at the start of the day, v(n), the very point the
+//   chart's curve passes at that day's column, in percent;
+// - direction: at its high when r = L/4, at its low when r = 3L/4, falling
+//   between them, rising otherwise;
+// - critical: the cycle crosses 0% during the day, that is a crossing, at a
+//   day number jL or L/2 + jL for any whole j, lies in [n, n + 1). Every cycle
+//   is critical on the birthday and on the first day of each of its cycles
+//   (r = 0), and once more halfway: the 23-day cycle on r = 11, the 28-day one
+//   on r = 14, the 33-day one on r = 16.
+
+#include "chart/BiorhythmCycle.h"
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+namespace chart {
+
+// The chart's first and last day, counted from the report day.
+inline constexpr int kFirstDayOffset = -14;
+inline constexpr int kLastDayOffset = 14;
+
+enum class CycleDirection { Rising, Falling, High, Low };
+
+struct CycleReading {
+    double percent; // -100 to +100
+    CycleDirection direction;
+    bool critical;
+};
+
+struct DayReading {
+    int offset; // days from the report day
+    std::int64_t dayNumber; // days since birth
+    std::array<CycleReading, kCycles.size()> cycles; // in the order of kCycles
+};
+
+// One cycle on day number n (negative before birth).
+CycleReading ReadCycle(std::int64_t dayNumber, std::int16_t length);
+
+// The day at the given offset from a report day daysSinceBirth days after birth.
+DayReading ReadDay(std::int32_t daysSinceBirth, int offset);
+
+// The chart's 29 days, from kFirstDayOffset to kLastDayOffset.
+std::vector<DayReading> ReadChartDays(std::int32_t daysSinceBirth);
+
+// The calendar date offset days from the report day.
+std::chrono::year_month_day DayAt(std::chrono::year_month_day reportDay, int offset);
+
+} // namespace chart
