@@ -1,5 +1,9 @@
 #include "app/DateText.h"
 
+#include "chart/DateComposition.h"
+
+#include <QCalendar>
+
 #include <functional>
 
 namespace app {
@@ -42,13 +46,19 @@ QString RewriteRuns(const QString& format, const std::function<QString(QChar, qs
     return result;
 }
 
-QString FourDigitYearFormat(const QLocale& locale)
+// The locale's short-date format with its year written in yearLetters.
+QString ShortFormatWithYear(const QLocale& locale, const QString& yearLetters)
 {
-    return RewriteRuns(locale.dateFormat(QLocale::ShortFormat), [](QChar c, qsizetype run) {
+    return RewriteRuns(locale.dateFormat(QLocale::ShortFormat), [&yearLetters](QChar c, qsizetype run) {
         if (c == u'y')
-            return QStringLiteral("yyyy");
+            return yearLetters;
         return QString(run, c);
     });
+}
+
+QString FourDigitYearFormat(const QLocale& locale)
+{
+    return ShortFormatWithYear(locale, QStringLiteral("yyyy"));
 }
 
 // Day and month numbers without the demand for two digits: "d" and "M" read
@@ -80,6 +90,22 @@ std::optional<QDate> ParseShortDate(const QString& text, const QLocale& locale)
     const QString format = FourDigitYearFormat(locale);
     for (const QString& candidate : { format, LenientFormat(format) }) {
         const QDate date = locale.toDate(text, candidate);
+        if (date.isValid())
+            return date;
+    }
+
+    // Older short formats wrote two-digit years. Qt reads those as 1900-1999;
+    // they take the date boxes' window instead. The Julian calendar keeps
+    // 29 February of "00", which Gregorian 1900 lacks, until the year is
+    // moved.
+    const QCalendar julian(QCalendar::System::Julian);
+    const QString shortYear = ShortFormatWithYear(locale, QStringLiteral("yy"));
+    for (const QString& candidate : { shortYear, LenientFormat(shortYear) }) {
+        const QDate read = locale.toDate(text, candidate, julian);
+        if (!read.isValid())
+            continue;
+        const QCalendar::YearMonthDay parts = julian.partsFromDate(read);
+        const QDate date(chart::WindowedTwoDigitYear(parts.year % 100), parts.month, parts.day);
         if (date.isValid())
             return date;
     }

@@ -22,7 +22,9 @@ QString ShortDateText(const QDate& date, const QLocale& locale = QLocale());
 
 // Reads what ShortDateText writes for the same locale, and the locale's short
 // date with a four-digit year as Windows writes it (12/7/2026 in en_US, with
-// or without leading zeros). Nothing when the text is no such date.
+// or without leading zeros). A two-digit year, as older short formats wrote
+// it, is read as the date boxes read one: 00-29 as 2000-2029, 30-99 as
+// 1930-1999. Nothing when the text is no such date.
 std::optional<QDate> ParseShortDate(const QString& text, const QLocale& locale = QLocale());
 
 } // namespace app

@@ -21,6 +21,9 @@ std::unique_ptr<QSettings> OpenSection(const QString& applicationName)
 {
     auto settings
         = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization, applicationName);
+    // Only the program's own store: a value in the organisation-wide or the
+    // system-wide store must not stand in for a missing one of ours.
+    settings->setFallbacksEnabled(false);
     settings->beginGroup(kSection);
     return settings;
 }

@@ -11,4 +11,4 @@ add_library(bio_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ScrambleText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SettingsStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/UpdateReminder.cpp)
-target_link_libraries(bio_app PUBLIC bio_app_core bio_web Qt6::Widgets)
+target_link_libraries(bio_app PUBLIC bio_app_core bio_chart bio_web Qt6::Widgets)

@@ -54,12 +54,15 @@ std::optional<unsigned> MonthNumber(std::string_view text)
 
 int WindowedYear(const PlainNumber& year)
 {
-    if (year.digits > 2)
-        return year.value;
-    return year.value < 30 ? 2000 + year.value : 1900 + year.value;
+    return year.digits > 2 ? year.value : WindowedTwoDigitYear(year.value);
 }
 
 } // namespace
+
+int WindowedTwoDigitYear(int year)
+{
+    return year < 30 ? 2000 + year : 1900 + year;
+}
 
 std::optional<std::chrono::year_month_day> ComposeDate(
     std::string_view month, std::string_view day, std::string_view year)

@@ -21,6 +21,10 @@ inline constexpr std::array<std::string_view, 12> kMonthAbbreviations
 std::optional<std::chrono::year_month_day> ComposeDate(
     std::string_view month, std::string_view day, std::string_view year);
 
+// A year written with one or two digits, 0 to 99, in the window around 2000
+// that ComposeDate reads such years in.
+int WindowedTwoDigitYear(int year);
+
 // Midnights crossed from the birthday to the report day: negative when the
 // birthday is the later date.
 std::int32_t DaysSinceBirth(std::chrono::year_month_day birth, std::chrono::year_month_day report);

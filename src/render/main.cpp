@@ -9,11 +9,14 @@
 #include "ui/main/ChartArea.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <QSaveFile>
+#include <QTemporaryDir>
 
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -51,6 +54,16 @@ int main(int argc, char* argv[])
     // The ratio has to be fixed before the application exists; the widget
     // then draws its curves at that resolution, as on a high-density screen.
     qputenv("QT_SCALE_FACTOR", QByteArray::number(options.scale));
+    // Qt's start-up looks into the runtime folder for a sandbox's marker file,
+    // and without XDG_RUNTIME_DIR (a cron job, a container) warns and makes a
+    // shared folder in /tmp. A private folder of this run's own serves
+    // instead.
+    std::optional<QTemporaryDir> runtimeFolder;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        runtimeFolder.emplace();
+        if (runtimeFolder->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
+    }
     // Qt reads no arguments of ours.
     int qtArgc = 1;
     QApplication application(qtArgc, argv);

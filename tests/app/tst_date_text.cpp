@@ -74,12 +74,30 @@ private slots:
         QCOMPARE(app::ParseShortDate(text, QLocale(locale)), std::optional<QDate>(date));
     }
 
+    void ReadsTwoDigitYearsAsTheDateBoxesDo_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("en_US 26") << QStringLiteral("en_US") << QStringLiteral("12/8/26") << QDate(2026, 12, 8);
+        QTest::newRow("en_US 30") << QStringLiteral("en_US") << QStringLiteral("1/5/30") << QDate(1930, 1, 5);
+        QTest::newRow("en_US leap day 00")
+            << QStringLiteral("en_US") << QStringLiteral("2/29/00") << QDate(2000, 2, 29);
+        QTest::newRow("de_DE 29") << QStringLiteral("de_DE") << QStringLiteral("07.03.29") << QDate(2029, 3, 7);
+    }
+    void ReadsTwoDigitYearsAsTheDateBoxesDo()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(QDate, date);
+        QCOMPARE(app::ParseShortDate(text, QLocale(locale)), std::optional<QDate>(date));
+    }
+
     void RejectsWhatIsNoDate_data()
     {
         QTest::addColumn<QString>("text");
         QTest::newRow("empty") << QString();
         QTest::newRow("word") << QStringLiteral("yesterday");
-        QTest::newRow("two-digit year") << QStringLiteral("12/8/26");
         QTest::newRow("no such day") << QStringLiteral("2/30/2026");
         QTest::newRow("month 13") << QStringLiteral("13/1/2026");
         QTest::newRow("other order") << QStringLiteral("2026-12-08");

@@ -168,6 +168,20 @@ private slots:
         QCOMPARE(app::SettingsStore(native).ReadSetting(QStringLiteral("Duration")), all);
     }
 
+    void ReadsNothingFromTheOrganizationWideFile()
+    {
+        // QSettings by default falls back to the organisation's shared file
+        // for a value the program's own file lacks.
+        {
+            QSettings shared(OrganizationFolder() + QStringLiteral(".conf"), QSettings::IniFormat);
+            shared.setValue(QStringLiteral("Settings/") + kScrambledInstall, QStringLiteral("\u2020"));
+            shared.sync();
+            QCOMPARE(shared.status(), QSettings::NoError);
+        }
+        app::NativeSettingsBackend native(QStringLiteral("own"));
+        QCOMPARE(app::SettingsStore(native).ReadSetting(QStringLiteral("Install")), QString());
+    }
+
     void ReadOnlyFolderFailsAndKeepsOldValue()
     {
         app::NativeSettingsBackend native(QStringLiteral("readonly"));
