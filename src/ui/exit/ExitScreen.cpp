@@ -141,6 +141,7 @@ ExitScreen::ExitScreen(web::Launcher& launcher, app::MessagePrompter& prompter, 
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 
+    LetEnterClickFocusedButtons(this);
     connect(cmdClose, &QPushButton::clicked, this, &ExitScreen::cmdClose_Click);
     connect(Check1, &QCheckBox::toggled, this, &ExitScreen::Check1_Click);
     connect(lblGoToHome, &ClickableLabel::clicked, this, &ExitScreen::lblGoToHome_Click);
