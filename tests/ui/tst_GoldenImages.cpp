@@ -20,6 +20,7 @@
 #include "ui/exit/ExitScreen.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QPushButton>
 #include <QStyle>
@@ -98,6 +99,11 @@ Comparison Compare(const QImage& reference, const QImage& actual)
 void CheckAgainstReference(const QString& name, const QPixmap& grabbed)
 {
     QCOMPARE(grabbed.devicePixelRatio(), 1.0);
+    // Pictures of an earlier failure would tell of a difference no longer there.
+    const QString actualPath = OutputPath(name, "actual");
+    const QString differencePath = OutputPath(name, "difference");
+    QFile::remove(actualPath);
+    QFile::remove(differencePath);
     const QImage actual = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
     const QString referencePath = ReferencePath(name);
     QImage reference(referencePath);
@@ -112,8 +118,6 @@ void CheckAgainstReference(const QString& name, const QPixmap& grabbed)
         qInfo("%s: new reference written", qPrintable(referencePath));
         return;
     }
-    const QString actualPath = OutputPath(name, "actual");
-    const QString differencePath = OutputPath(name, "difference");
     QVERIFY2(actual.save(actualPath), qPrintable(actualPath));
     QVERIFY2(comparison.picture.save(differencePath), qPrintable(differencePath));
     const QString sizes = reference.isNull() ? QStringLiteral("there is no reference picture")
