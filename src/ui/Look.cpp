@@ -1,9 +1,11 @@
 #include "ui/Look.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPushButton>
 #include <QResource>
 #include <QWidget>
 
@@ -43,6 +45,32 @@ QPainterPath WavePath(int size, double phase, double amplitude)
     }
     return path;
 }
+
+// Watches a window's push buttons. Key presses reach only the widget with the
+// focus, so a button hears Return and Enter only while it has the focus.
+class EnterClicksButton final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<const QKeyEvent*>(event);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            // Alt, Ctrl or Shift with Enter is someone else's key; a held key
+            // clicks once.
+            const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+            auto* button = qobject_cast<QPushButton*>(watched);
+            if (enter && modifiers == Qt::NoModifier && button != nullptr && button->isEnabled()) {
+                if (!key->isAutoRepeat())
+                    button->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 } // namespace
 
@@ -132,6 +160,13 @@ QIcon ApplicationIcon()
 QCursor HandCursor()
 {
     return QCursor(Qt::PointingHandCursor);
+}
+
+void LetEnterClickFocusedButtons(QWidget* window)
+{
+    auto* filter = new EnterClicksButton(window);
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        button->installEventFilter(filter);
 }
 
 bool MovesFocusWithinWindow(Qt::FocusReason reason)

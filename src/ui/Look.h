@@ -1,7 +1,7 @@
 #pragma once
 
-// What every window shares: its fonts, colours, units, icon and pointer, and
-// which moves of the focus its boxes answer.
+// What every window shares: its fonts, colours, units, icon and pointer, the
+// keys its buttons answer, and which moves of the focus its boxes answer.
 //
 // Window layouts are written in twips (1/1440 inch), 15 to a logical pixel.
 // The two font families the layouts were made for, "MS Sans Serif" and
@@ -54,6 +54,11 @@ QPixmap ApplicationIconPixmap(int size);
 
 // The pointing hand shown over link labels.
 QCursor HandCursor();
+
+// Return and Enter click whichever push button of the window has the focus,
+// as command buttons do on Windows; outside a dialog Qt leaves a focused
+// button deaf to both. Call once the window's buttons exist.
+void LetEnterClickFocusedButtons(QWidget* window);
 
 // Whether a focus change is a real move inside the window, which corrects or
 // prompts a box: opening a box's own list, the menu bar or another window is

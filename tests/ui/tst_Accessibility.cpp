@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -206,6 +207,32 @@ private slots:
         QCOMPARE(open.harness.launcher.Addresses(), std::vector { web::PageAddress(web::PageKey::HomePage) });
         QVERIFY(!box->isChecked());
         QCOMPARE(open.quits, 0);
+    }
+
+    // Outside a dialog Qt's buttons ignore both keys unless told otherwise.
+    void enterClicksTheFocusedCommandButton_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Create Biorhythm Chart") << int(Main) << QStringLiteral("cmdBiorythm") << int(Qt::Key_Return);
+        QTest::newRow("Donate") << int(Main) << QStringLiteral("Command1") << int(Qt::Key_Enter);
+        QTest::newRow("Refer A Friend Now") << int(Exit) << QStringLiteral("cmdSubmit") << int(Qt::Key_Return);
+        QTest::newRow("Exit") << int(Exit) << QStringLiteral("cmdClose") << int(Qt::Key_Enter);
+    }
+    void enterClicksTheFocusedCommandButton()
+    {
+        QFETCH(int, window);
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        OpenWindow open(static_cast<Window>(window));
+        QVERIFY(QTest::qWaitForWindowActive(open.window));
+        auto* target = open.window->findChild<QPushButton*>(button);
+        QVERIFY(target != nullptr);
+        target->setFocus(Qt::TabFocusReason);
+        QSignalSpy clicks(target, &QPushButton::clicked);
+        QTest::keyClick(target, static_cast<Qt::Key>(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(clicks.count(), 1);
     }
 
     // Worked by hand: 4 January 1980 to 17 March 2024 is 16144 days, which

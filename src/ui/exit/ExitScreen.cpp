@@ -114,7 +114,7 @@ ExitScreen::ExitScreen(web::Launcher& launcher, app::MessagePrompter& prompter, 
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3->setGeometry(TwipsRect(120, 360, 3495, 3855));
     Label3->setText(QStringLiteral("If you have enjoyed this program, you will surely like our other programs too. "
-                                   "They cover a great many esoteric fields.\n\n"
+                                   "They cover a great many esoteric fields.\n"
                                    "Our programs are simple, fun and informative. Do try them, and share them with "
                                    "your friends and family."));
 
@@ -141,6 +141,7 @@ ExitScreen::ExitScreen(web::Launcher& launcher, app::MessagePrompter& prompter, 
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 
+    LetEnterClickFocusedButtons(this);
     connect(cmdClose, &QPushButton::clicked, this, &ExitScreen::cmdClose_Click);
     connect(Check1, &QCheckBox::toggled, this, &ExitScreen::Check1_Click);
     connect(lblGoToHome, &ClickableLabel::clicked, this, &ExitScreen::lblGoToHome_Click);

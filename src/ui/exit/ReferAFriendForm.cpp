@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
 #include <utility>
 
 namespace ui {
@@ -70,6 +71,9 @@ QLineEdit* ReferAFriendForm::AddBox(const char* name, const QString& initialText
 {
     auto* box = new QLineEdit(initialText, this);
     box->setObjectName(QString::fromLatin1(name));
+    // The boxes take text of any length; QLineEdit would stop at 32,767
+    // characters without a word.
+    box->setMaxLength(std::numeric_limits<int>::max());
     box->setFont(SansSerifFont(8.25));
     box->setCursorPosition(0);
     box->installEventFilter(this);

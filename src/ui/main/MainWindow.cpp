@@ -105,6 +105,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     SetTabOrder();
     SetAccessibleNames();
     ConnectHandlers();
+    LetEnterClickFocusedButtons(this);
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 
     Form_Load();

@@ -172,6 +172,25 @@ private slots:
         QCOMPARE(Box("txtName")->text(), QStringLiteral("Ann Lee"));
     }
 
+    void pastedTextOfAnyLengthIsKeptAndSent()
+    {
+        // Beyond the 32,767 characters a line edit stops at by default.
+        const QString longName(40000, u'n');
+        QLineEdit* name = Box("txtName");
+        TypeInto("txtName", QString());
+        QApplication::clipboard()->setText(longName);
+        QTest::keySequence(name, QKeySequence::Paste);
+        QCOMPARE(name->text().size(), longName.size());
+
+        TypeInto("txtEmail", QStringLiteral("ann@one.example"));
+        TypeInto("txtFriendName", QStringLiteral("Bob"));
+        TypeInto("txtFriendEmail", QStringLiteral("bob@two.example"));
+        QTest::mouseClick(Button("cmdSubmit"), Qt::LeftButton);
+        QVERIFY(prompter.shown.isEmpty());
+        QCOMPARE(launcher.opened.size(), size_t(1));
+        QVERIFY(QString::fromStdString(launcher.opened[0].address).contains(QStringLiteral("&taf1=%1&").arg(longName)));
+    }
+
     void untouchedFormFailsOnTheAddressCheck()
     {
         QTest::mouseClick(Button("cmdSubmit"), Qt::LeftButton);
