@@ -21,6 +21,12 @@ constexpr int kSideTwips = 6465;
 constexpr int kPointerGap = 16;
 constexpr int kCursorGap = 4;
 
+// The focus goes to a menu and comes back from it: the area keeps its cursor.
+bool IsMenuFocusReason(Qt::FocusReason reason)
+{
+    return reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+}
+
 // The keyboard's day cursor: a one-pixel dotted line, in a colour none of the
 // curves or lines has, so that it shows over the white report-day line too.
 class DayCursorLine final : public QWidget {
@@ -296,17 +302,23 @@ void ChartArea::focusInEvent(QFocusEvent* event)
     QWidget::focusInEvent(event);
     if (!described)
         return;
-    // Back from a menu opened over the area, the cursor stays on its day.
-    if (event->reason() == Qt::PopupFocusReason && dayCursor != nullptr)
+    // Back from a menu, the cursor stays on its day.
+    if (IsMenuFocusReason(event->reason()) && dayCursor != nullptr) {
         ShowCursor();
-    else
-        MoveCursorTo(0);
+        return;
+    }
+    MoveCursorTo(0);
+    // A click that brought the focus leaves the readout with the pointer.
+    if (event->reason() == Qt::MouseFocusReason && hoverPoint) {
+        readoutFollowsPointer = true;
+        RefreshReadout();
+    }
 }
 
 void ChartArea::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    if (described && event->reason() != Qt::PopupFocusReason)
+    if (described && !IsMenuFocusReason(event->reason()))
         HideCursor();
 }
 

@@ -11,8 +11,11 @@
 // pointer over it shows the nearest day's values beside the pointer, and
 // with the focus a day cursor walks the days (Left and Right by one, Page Up
 // and Page Down by seven, Home and End to the ends), with the same readout
-// beside it and the description following it. Cursor and readout are child
-// widgets above the lines and labels; they never touch the kept picture.
+// beside it and the description following it. The cursor starts on the
+// report day with each chart and each time the area gains the focus (a menu
+// opened over it excepted), and goes with the focus. Cursor and readout are
+// child widgets above the lines and labels; they never touch the kept
+// picture.
 
 #include "ui/main/RetainedSurface.h"
 
