@@ -1,7 +1,10 @@
 // The cost of one chart request: the whole of it on the chart area's retained
-// image, and the walk and plot alone on a surface that keeps nothing.
+// image, and the walk and plot alone on a surface that keeps nothing. And the
+// cost of reading one day out, as the pointer or the day cursor moves.
 
 #include "chart/ChartPlot.h"
+#include "ui/main/ChartDescription.h"
+#include "ui/main/DayReadout.h"
 #include "ui/main/RetainedSurface.h"
 
 #include <benchmark/benchmark.h>
@@ -44,6 +47,23 @@ void WalkAndPlotOnNullSurface(benchmark::State& state)
     }
 }
 BENCHMARK(WalkAndPlotOnNullSurface)->Unit(benchmark::kMicrosecond);
+
+// What a move to another day costs: the readout's lines, with the date in the
+// locale's long format, and the spoken description.
+void DayReadoutAndDescription(benchmark::State& state)
+{
+    const QDate reportDay(2026, 12, 8);
+    const QLocale locale(QLocale::English, QLocale::UnitedStates);
+    int offset = 0;
+    for (auto _ : state) {
+        offset = offset == 14 ? -14 : offset + 1;
+        const std::vector<ui::ReadoutLine> lines = ui::DayReadoutLines(reportDay, 17100, offset, locale);
+        const QString description = ui::ChartDescription(reportDay, 17100, offset);
+        benchmark::DoNotOptimize(lines.data());
+        benchmark::DoNotOptimize(description.constData());
+    }
+}
+BENCHMARK(DayReadoutAndDescription)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -3,8 +3,11 @@
 #include "chart/ChartPlot.h"
 #include "ui/Look.h"
 #include "ui/main/ChartDescription.h"
+#include "ui/main/DayReadout.h"
+#include "ui/main/DayReadoutBox.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -14,6 +17,35 @@ namespace ui {
 namespace {
 
 constexpr int kSideTwips = 6465;
+// Clear of the pointer's arrow, which hangs below and right of its tip.
+constexpr int kPointerGap = 16;
+constexpr int kCursorGap = 4;
+
+// The focus goes to a menu and comes back from it: the area keeps its cursor.
+bool IsMenuFocusReason(Qt::FocusReason reason)
+{
+    return reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+}
+
+// The keyboard's day cursor: a one-pixel dotted line, in a colour none of the
+// curves or lines has, so that it shows over the white report-day line too.
+class DayCursorLine final : public QWidget {
+public:
+    explicit DayCursorLine(QWidget* parent)
+        : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("dayCursor"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        QPainter painter(this);
+        for (int y = 0; y < height(); y += 3)
+            painter.fillRect(0, y, width(), 1, QColor(255, 255, 0));
+    }
+};
 
 QWidget* MakeLine(QWidget* parent, const QString& name)
 {
@@ -73,6 +105,7 @@ ChartArea::ChartArea(QWidget* parent)
 
     setAccessibleName(QStringLiteral("Biorhythm chart"));
     setAccessibleDescription(NoChartDescription());
+    setMouseTracking(true);
 }
 
 void ChartArea::SetScaleWidth(double width)
@@ -126,8 +159,16 @@ void ChartArea::DrawChart(std::int32_t daysSinceBirth)
 
 void ChartArea::DescribeChart(const QDate& reportDay, std::int32_t daysSinceBirth)
 {
-    // The setter itself raises QAccessible::DescriptionChanged.
-    setAccessibleDescription(ChartDescription(reportDay, daysSinceBirth));
+    described = DescribedChart { reportDay, daysSinceBirth };
+    readoutOffset.reset();
+    cursorOffset = 0;
+    SetDescription(ChartDescription(reportDay, daysSinceBirth, cursorOffset));
+    if (hasFocus()) {
+        readoutFollowsPointer = false;
+        ShowCursor();
+    } else {
+        RefreshReadout();
+    }
 }
 
 QImage ChartArea::Picture() const
@@ -145,6 +186,160 @@ void ChartArea::MatchDeviceResolution()
     surface.SetScaleWidth(width);
     if (shownDays)
         chart::ChartPlot(surface).DrawCycles(*shownDays);
+}
+
+void ChartArea::SetDescription(const QString& description)
+{
+    // The setter raises QAccessible::DescriptionChanged, which a screen reader
+    // speaks for the focused control, even for the same text (Qt 6.4): a key
+    // that cannot move the cursor past an end stays silent, as in a list.
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
+}
+
+int ChartArea::DayColumn(int offset) const
+{
+    return surface.LogicalX(ScaleWidth() / 2 + offset);
+}
+
+void ChartArea::MoveCursorTo(int offset)
+{
+    cursorOffset = offset;
+    SetDescription(ChartDescription(described->reportDay, described->daysSinceBirth, offset));
+    readoutFollowsPointer = false;
+    ShowCursor();
+}
+
+void ChartArea::ShowCursor()
+{
+    if (dayCursor == nullptr)
+        dayCursor = new DayCursorLine(this);
+    dayCursor->setGeometry(DayColumn(cursorOffset), 0, 1, height());
+    dayCursor->show();
+    dayCursor->raise();
+    RefreshReadout();
+}
+
+void ChartArea::HideCursor()
+{
+    if (dayCursor != nullptr)
+        dayCursor->hide();
+    readoutFollowsPointer = hoverPoint.has_value();
+    RefreshReadout();
+}
+
+void ChartArea::RefreshReadout()
+{
+    if (readoutFollowsPointer && hoverPoint) {
+        const int offset = DayOffsetNear(hoverPoint->x() * ScaleWidth() / (width() - 1));
+        ShowReadout(offset, *hoverPoint, kPointerGap);
+    } else if (dayCursor != nullptr && dayCursor->isVisible()) {
+        // At the top, clear of the "100%" label.
+        SetReadoutDay(cursorOffset);
+        const int top = lblPercent[0]->geometry().bottom() + 1 + kCursorGap;
+        ShowReadout(cursorOffset, QPoint(DayColumn(cursorOffset), top + readout->height() / 2), kCursorGap);
+    } else if (readout != nullptr) {
+        readout->hide();
+    }
+}
+
+void ChartArea::SetReadoutDay(int offset)
+{
+    if (readout == nullptr)
+        readout = new DayReadoutBox(this);
+    if (readoutOffset != offset) {
+        readout->SetLines(DayReadoutLines(described->reportDay, described->daysSinceBirth, offset));
+        readoutOffset = offset;
+    }
+}
+
+void ChartArea::ShowReadout(int offset, QPoint anchor, int gap)
+{
+    SetReadoutDay(offset);
+    readout->setGeometry(PlaceBeside(readout->size(), anchor, rect(), gap));
+    readout->show();
+    readout->raise();
+}
+
+void ChartArea::keyPressEvent(QKeyEvent* event)
+{
+    std::optional<int> target;
+    if (described && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Left:
+            target = cursorOffset - 1;
+            break;
+        case Qt::Key_Right:
+            target = cursorOffset + 1;
+            break;
+        case Qt::Key_PageUp:
+            target = cursorOffset - 7;
+            break;
+        case Qt::Key_PageDown:
+            target = cursorOffset + 7;
+            break;
+        case Qt::Key_Home:
+            target = chart::kFirstDayOffset;
+            break;
+        case Qt::Key_End:
+            target = chart::kLastDayOffset;
+            break;
+        default:
+            break;
+        }
+    }
+    if (!target) {
+        // The menu keys, shortcuts and Tab go on to whoever handles them.
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    MoveCursorTo(std::clamp(*target, chart::kFirstDayOffset, chart::kLastDayOffset));
+    event->accept();
+}
+
+void ChartArea::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    if (!described)
+        return;
+    // Back from a menu, the cursor stays on its day.
+    if (IsMenuFocusReason(event->reason()) && dayCursor != nullptr) {
+        ShowCursor();
+        return;
+    }
+    MoveCursorTo(0);
+    // A click that brought the focus leaves the readout with the pointer.
+    if (event->reason() == Qt::MouseFocusReason && hoverPoint) {
+        readoutFollowsPointer = true;
+        RefreshReadout();
+    }
+}
+
+void ChartArea::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    if (described && !IsMenuFocusReason(event->reason()))
+        HideCursor();
+}
+
+void ChartArea::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!described) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    hoverPoint = event->position().toPoint();
+    readoutFollowsPointer = true;
+    RefreshReadout();
+}
+
+void ChartArea::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    hoverPoint.reset();
+    readoutFollowsPointer = false;
+    if (described)
+        RefreshReadout();
 }
 
 void ChartArea::paintEvent(QPaintEvent* /*event*/)

@@ -1,26 +1,30 @@
 #include "ui/main/ChartDescription.h"
 
-#include "chart/BiorhythmCycle.h"
-#include "chart/CycleValue.h"
+#include "chart/DayReading.h"
+#include "ui/main/DayReadout.h"
 
 #include <QLocale>
 
-#include <cmath>
-
 namespace ui {
 
-QString ChartDescription(const QDate& reportDay, std::int32_t daysSinceBirth)
+QString ChartDescription(const QDate& reportDay, std::int32_t daysSinceBirth, int offset)
 {
+    const chart::DayReading day = chart::ReadDay(daysSinceBirth, offset);
     QStringList values;
-    for (const chart::BiorhythmCycle& cycle : chart::kCycles) {
-        const long percent = std::lround(chart::CycleValue(daysSinceBirth, cycle.length) * 100.0);
-        values << QStringLiteral("%1 %2%")
-                      .arg(QString::fromLatin1(cycle.name.data(), static_cast<qsizetype>(cycle.name.size())).toLower())
-                      .arg(percent);
+    for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
+        const chart::BiorhythmCycle& cycle = chart::kCycles[i];
+        const chart::CycleReading& reading = day.cycles[i];
+        QString value
+            = QStringLiteral("%1 %2 %3")
+                  .arg(QString::fromLatin1(cycle.name.data(), static_cast<qsizetype>(cycle.name.size())).toLower(),
+                      PercentText(reading.percent, false), DirectionWord(reading.direction));
+        if (reading.critical)
+            value += QStringLiteral(", critical");
+        values << value;
     }
-    const QString day
-        = QLocale(QLocale::English, QLocale::UnitedKingdom).toString(reportDay, QStringLiteral("d MMMM yyyy"));
-    return QStringLiteral("Report day %1: %2").arg(day, values.join(QStringLiteral(", ")));
+    const QString date = QLocale(QLocale::English, QLocale::UnitedKingdom)
+                             .toString(reportDay.addDays(offset), QStringLiteral("dddd d MMMM yyyy"));
+    return QStringLiteral("%1, %2: %3").arg(date, DayPlace(offset), values.join(QStringLiteral(", ")));
 }
 
 QString NoChartDescription()

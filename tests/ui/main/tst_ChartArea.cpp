@@ -1,8 +1,12 @@
 #include "ui/Look.h"
 #include "ui/main/ChartArea.h"
+#include "ui/main/DayReadoutBox.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -229,6 +233,60 @@ private slots:
         const double after = MeanColumnOf(area.Picture(), 0, kRed);
         // One day later in life, the high comes one day (15.36 pixels) sooner.
         QVERIFY2(qAbs(before - after - 430.0 / 28.0) <= 1.0, qPrintable(QString::number(before - after)));
+    }
+
+    // The readout's numbers come from the model, not from the picture: for
+    // every day, the curve drawn through that day's column must pass the row
+    // of the value the readout shows. A readout a day off, or reading the
+    // wrong cycle, misses by up to 75 rows; rounding to whole percent and a
+    // point hidden under a later curve account for up to 3.
+    void hoverReadsEachDayAsTheCurvesShowIt()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        ui::ChartArea area;
+        Prepare(area);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        QTest::mouseMove(&area, QPoint(200, 100));
+        QVERIFY2(area.findChild<ui::DayReadoutBox*>() == nullptr, "a readout before the first chart");
+
+        const QDate reportDay(2026, 12, 8);
+        area.DrawChart(17100);
+        area.DescribeChart(reportDay, 17100);
+        const QImage picture = area.Picture();
+        const QRgb colours[] = { kRed, kGreen, kViolet };
+        const QRegularExpression value(QStringLiteral(" ([+-]?\\d+)% "));
+        ui::DayReadoutBox* readout = nullptr;
+        for (int offset = -14; offset <= 14; ++offset) {
+            const int column = Column(14 + offset);
+            // Up to half a day off the column still reads that day.
+            const QPoint pointer(std::clamp(column + (offset % 2 == 0 ? 7 : -7), 0, 430), 30 + 13 * (offset + 14));
+            QTest::mouseMove(&area, pointer);
+            readout = area.findChild<ui::DayReadoutBox*>();
+            QVERIFY(readout != nullptr && readout->isVisible());
+            QVERIFY(area.rect().contains(readout->geometry()));
+            QVERIFY(!readout->geometry().adjusted(-12, -12, 12, 12).contains(pointer));
+            const std::vector<ui::ReadoutLine>& lines = readout->Lines();
+            QCOMPARE(lines.size(), 5u);
+            QCOMPARE(lines[0].text, QLocale().toString(reportDay.addDays(offset), QLocale::LongFormat));
+            for (std::size_t i = 0; i < 3; ++i) {
+                QCOMPARE(lines[2 + i].colour, colours[i]);
+                const QRegularExpressionMatch match = value.match(lines[2 + i].text + QLatin1Char(' '));
+                QVERIFY2(match.hasMatch(), qPrintable(lines[2 + i].text));
+                const int row = qRound((100 - match.captured(1).toInt()) / 200.0 * 430);
+                int miss = 431;
+                for (int y = 0; y < 431; ++y)
+                    if (picture.pixel(column, y) == colours[i])
+                        miss = std::min(miss, std::abs(y - row));
+                QVERIFY2(miss <= 3,
+                    qPrintable(
+                        QStringLiteral("%1 on day %2: %3 rows off").arg(lines[2 + i].text).arg(offset).arg(miss)));
+            }
+        }
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&area, &leave);
+        QVERIFY(!readout->isVisible());
+        QCOMPARE(area.Picture(), picture);
     }
 
     void birthdayAfterReportDayDrawsLikeAnyOther()

@@ -1,0 +1,90 @@
+#include "ui/main/DayReadout.h"
+
+#include "ui/Look.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+namespace {
+
+QString CycleName(const chart::BiorhythmCycle& cycle)
+{
+    return QString::fromLatin1(cycle.name.data(), static_cast<qsizetype>(cycle.name.size()));
+}
+
+} // namespace
+
+QString DayPlace(int offset)
+{
+    if (offset == 0)
+        return QStringLiteral("report day");
+    const int days = std::abs(offset);
+    return QStringLiteral("%1 %2 %3 the report day")
+        .arg(days)
+        .arg(days == 1 ? QStringLiteral("day") : QStringLiteral("days"))
+        .arg(offset < 0 ? QStringLiteral("before") : QStringLiteral("after"));
+}
+
+QString DirectionWord(chart::CycleDirection direction)
+{
+    switch (direction) {
+    case chart::CycleDirection::Rising:
+        return QStringLiteral("rising");
+    case chart::CycleDirection::Falling:
+        return QStringLiteral("falling");
+    case chart::CycleDirection::High:
+        return QStringLiteral("high");
+    case chart::CycleDirection::Low:
+        return QStringLiteral("low");
+    }
+    return {};
+}
+
+QString PercentText(double percent, bool signed_)
+{
+    const long whole = std::lround(percent);
+    return QStringLiteral("%1%2%").arg(signed_ && whole > 0 ? QStringLiteral("+") : QString()).arg(whole);
+}
+
+std::vector<ReadoutLine> DayReadoutLines(
+    const QDate& reportDay, std::int32_t daysSinceBirth, int offset, const QLocale& locale)
+{
+    const chart::DayReading day = chart::ReadDay(daysSinceBirth, offset);
+    QString place = DayPlace(offset);
+    place[0] = place[0].toUpper();
+
+    std::vector<ReadoutLine> lines;
+    lines.reserve(2 + chart::kCycles.size());
+    lines.push_back({ locale.toString(reportDay.addDays(offset), QLocale::LongFormat), qRgb(255, 255, 255), true });
+    lines.push_back({ place, qRgb(200, 200, 200), false });
+    for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
+        const chart::CycleReading& cycle = day.cycles[i];
+        QString text
+            = QStringLiteral("%1 %2 %3")
+                  .arg(CycleName(chart::kCycles[i]), PercentText(cycle.percent, true), DirectionWord(cycle.direction));
+        if (cycle.critical)
+            text += QStringLiteral(", critical");
+        lines.push_back({ text, RgbFromBgr(chart::kCycles[i].colour), false });
+    }
+    return lines;
+}
+
+int DayOffsetNear(double x)
+{
+    const long offset = std::lround(x) - (chart::kLastDayOffset - chart::kFirstDayOffset) / 2;
+    return static_cast<int>(std::clamp<long>(offset, chart::kFirstDayOffset, chart::kLastDayOffset));
+}
+
+QRect PlaceBeside(QSize box, QPoint anchor, QRect area, int gap)
+{
+    int left = anchor.x() + gap;
+    if (left + box.width() > area.right() + 1)
+        left = anchor.x() - gap - box.width();
+    left = std::max(left, area.left());
+    int top = anchor.y() - box.height() / 2;
+    top = std::max(std::min(top, area.bottom() + 1 - box.height()), area.top());
+    return { QPoint(left, top), box };
+}
+
+} // namespace ui
