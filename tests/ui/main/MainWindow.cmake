@@ -12,3 +12,8 @@ foreach(name tst_MainWindowLoad tst_MainWindowDateEntry tst_MainWindowChartReque
     LIBS bio_ui_main)
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 endforeach()
+
+# The chart area's context menu: copy, save, export.
+bio_add_qtest(tst_ChartActions ${CMAKE_CURRENT_LIST_DIR}/tst_ChartActions.cpp ${CMAKE_CURRENT_LIST_DIR}/MainWindowHarness.h
+  LIBS bio_ui_main bio_chart_picture)
+target_include_directories(tst_ChartActions PRIVATE ${CMAKE_CURRENT_LIST_DIR})
