@@ -4,7 +4,7 @@
 #include "chart/ValueTable.h"
 #include "ui/main/ChartArea.h"
 #include "ui/main/ChartPicture.h"
-#include "ui/main/ChartPrinting.h"
+#include "ui/main/PrintLoader.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -207,20 +207,35 @@ void ChartActions::ShowSaveFailure(const QString& path, const QString& reason)
 
 void ChartActions::Print()
 {
-    if (!report)
+    const PrintEntryPoints* printing = Printing();
+    if (printing == nullptr)
         return;
     QString error;
-    if (!PrintReport(
-            area.window(), QStringLiteral("biorhythm-%1").arg(Text(chart::IsoDate(*report))), *birth, *report, error)
-        && !error.isEmpty())
+    if (!printing->printReport(area.window(), DocumentName(), *birth, *report, error) && !error.isEmpty())
         prompter.Show(error, app::MessageIcon::Critical, app::MessageButtons::Ok);
 }
 
 void ChartActions::PrintPreview()
 {
+    if (const PrintEntryPoints* printing = Printing())
+        printing->previewReport(area.window(), DocumentName(), *birth, *report);
+}
+
+const PrintEntryPoints* ChartActions::Printing()
+{
     if (!report)
-        return;
-    PreviewReport(area.window(), QStringLiteral("biorhythm-%1").arg(Text(chart::IsoDate(*report))), *birth, *report);
+        return nullptr;
+    QString error;
+    const PrintEntryPoints* printing = LoadPrinting(error);
+    if (printing == nullptr)
+        prompter.Show(
+            QStringLiteral("Could Not Print\n%1").arg(error), app::MessageIcon::Critical, app::MessageButtons::Ok);
+    return printing;
+}
+
+QString ChartActions::DocumentName() const
+{
+    return QStringLiteral("biorhythm-%1").arg(Text(chart::IsoDate(*report)));
 }
 
 } // namespace ui

@@ -30,6 +30,7 @@ class MessagePrompter;
 namespace ui {
 
 class ChartArea;
+struct PrintEntryPoints;
 
 // Asks where to save: the chosen path, or empty when the user cancels.
 using SavePathAsker = std::function<QString(
@@ -65,6 +66,10 @@ private:
     // Writes data whole or not at all; a failure is shown to the user.
     bool Write(const QString& path, const QByteArray& data);
     void ShowSaveFailure(const QString& path, const QString& reason);
+    // The print module, loaded at first use; nothing (and a message) when it
+    // cannot be loaded or no chart is shown.
+    const PrintEntryPoints* Printing();
+    QString DocumentName() const;
 
     ChartArea& area;
     app::MessagePrompter& prompter;

@@ -59,3 +59,9 @@ void PreviewReport(
 }
 
 } // namespace ui
+
+extern "C" Q_DECL_EXPORT const ui::PrintEntryPoints* BiorhythmPrintEntryPoints()
+{
+    static const ui::PrintEntryPoints entryPoints { &ui::PrintReport, &ui::PreviewReport };
+    return &entryPoints;
+}

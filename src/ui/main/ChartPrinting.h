@@ -1,8 +1,10 @@
 #pragma once
 
 // The report page on a printer, through Qt's print and print preview dialogs.
-// Kept apart from the rest of the window, as the only code that needs Qt's
-// print support.
+// The only code that needs Qt's print support: it is built as a module of its
+// own that the program loads when the user first prints (see PrintLoader.h),
+// since linking the print support into the program costs every start about
+// 0.4 MiB of memory.
 
 #include <QString>
 
@@ -19,5 +21,12 @@ bool PrintReport(QWidget* parent, const QString& documentName, std::chrono::year
 
 void PreviewReport(QWidget* parent, const QString& documentName, std::chrono::year_month_day birth,
     std::chrono::year_month_day report);
+
+// What the module offers, found by the name kPrintEntryPoints.
+struct PrintEntryPoints {
+    decltype(&PrintReport) printReport;
+    decltype(&PreviewReport) previewReport;
+};
+inline constexpr char kPrintEntryPoints[] = "BiorhythmPrintEntryPoints";
 
 } // namespace ui
