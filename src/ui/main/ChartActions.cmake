@@ -13,7 +13,7 @@ add_library(${BIORHYTHM_PRINT_MODULE} MODULE ${CMAKE_CURRENT_LIST_DIR}/ChartPrin
 target_link_libraries(${BIORHYTHM_PRINT_MODULE} PRIVATE bio_options bio_ui_report Qt6::Widgets Qt6::PrintSupport)
 # Beside the program in the build tree, where the program looks second.
 set_target_properties(${BIORHYTHM_PRINT_MODULE} PROPERTIES
-  PREFIX "lib" LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/src RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/src)
+  LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/src RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/src)
 # The module takes in the toolkit-free chart code, built without Qt's
 # position-independent flags otherwise.
 set_target_properties(bio_chart PROPERTIES POSITION_INDEPENDENT_CODE ON)
