@@ -19,9 +19,12 @@ namespace {
 
 using namespace std::chrono;
 
+// The pixels alone: a PNG read back carries no device pixel ratio.
 QImage Rgb(const QImage& image)
 {
-    return image.convertToFormat(QImage::Format_RGB32);
+    QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    pixels.setDevicePixelRatio(1);
+    return pixels;
 }
 
 } // namespace
