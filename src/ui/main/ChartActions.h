@@ -19,6 +19,7 @@
 #include <optional>
 
 class QAction;
+class QKeySequence;
 class QMenu;
 class QPoint;
 class QWidget;
