@@ -43,7 +43,28 @@ struct Collected {
     std::optional<std::string> report;
     std::optional<std::string> output;
     std::optional<std::string> scale;
+    std::optional<std::string> page;
+    std::optional<std::string> values;
 };
+
+std::string Lowered(std::string_view text)
+{
+    std::string lowered(text);
+    for (char& c : lowered)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lowered;
+}
+
+// The extension of the file name, after the last dot that follows the last
+// folder separator; empty when there is none.
+std::string Extension(std::string_view path)
+{
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.find_last_of('.');
+    return dot == std::string_view::npos || dot == 0 ? std::string() : Lowered(name.substr(dot + 1));
+}
 
 std::optional<std::string>* Slot(Collected& collected, std::string_view name)
 {
@@ -55,6 +76,10 @@ std::optional<std::string>* Slot(Collected& collected, std::string_view name)
         return &collected.output;
     if (name == "--scale")
         return &collected.scale;
+    if (name == "--page")
+        return &collected.page;
+    if (name == "--values")
+        return &collected.values;
     return nullptr;
 }
 
@@ -92,7 +117,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
         return UsageError { "missing --birth" };
     if (!collected.report)
         return UsageError { "missing --report" };
-    if (!collected.output)
+    if (!collected.output && !collected.values)
         return UsageError { "missing --output" };
 
     RenderOptions options;
@@ -102,11 +127,30 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
     const auto report = ReadIsoDate(*collected.report);
     if (!report)
         return UsageError { "--report: '" + *collected.report + "' is not a date of the form YYYY-MM-DD" };
-    if (collected.output->empty())
-        return UsageError { "--output: the file name is empty" };
     options.birth = *birth;
     options.report = *report;
-    options.output = *collected.output;
+    if (collected.output) {
+        if (collected.output->empty())
+            return UsageError { "--output: the file name is empty" };
+        const std::string extension = Extension(*collected.output);
+        if (extension == "pdf")
+            options.format = OutputFormat::Pdf;
+        else if (extension != "png")
+            return UsageError { "--output: '" + *collected.output + "' has no known extension (.png or .pdf)" };
+        options.output = *collected.output;
+    }
+    if (collected.values) {
+        if (collected.values->empty())
+            return UsageError { "--values: the file name is empty" };
+        options.values = *collected.values;
+    }
+    if (collected.page) {
+        const std::string page = Lowered(*collected.page);
+        if (page == "letter")
+            options.page = PageSize::Letter;
+        else if (page != "a4")
+            return UsageError { "--page: '" + *collected.page + "' is not a page size (a4 or letter)" };
+    }
     if (collected.scale) {
         // A single digit 1 to 4: no sign, no leading zero, no blank.
         const std::string& scale = *collected.scale;
@@ -120,16 +164,23 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
 std::string HelpText()
 {
     return "Usage: biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --output FILE.png [--scale N]\n"
+           "       biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --output FILE.pdf [--page a4|letter]\n"
+           "       biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --values FILE.csv\n"
            "\n"
            "Draws the biorhythm chart area for a birthday and a report day, as the\n"
-           "program's window shows it after a chart request, and saves it as a PNG.\n"
+           "program's window shows it after a chart request, and saves it as a PNG;\n"
+           "or writes the printed report page as a PDF; or the 29 days' values as CSV.\n"
            "\n"
            "  --birth YYYY-MM-DD   the birthday\n"
            "  --report YYYY-MM-DD  the report day, in the middle of the 28 days shown\n"
-           "  --output FILE.png    where to write the picture; an existing file is\n"
-           "                       replaced only once the new picture is complete\n"
+           "  --output FILE        where to write the picture (.png) or the report\n"
+           "                       page (.pdf); an existing file is replaced only\n"
+           "                       once the new one is complete\n"
            "  --scale N            device pixels per pixel, 1 to 4 (default 1):\n"
            "                       the picture is 431 x 431 pixels times N\n"
+           "  --page SIZE          the report's page, a4 (default) or letter\n"
+           "  --values FILE        the value table as CSV, - for standard output;\n"
+           "                       --output may then be left out\n"
            "  -h, --help           show this text\n"
            "\n"
            "Runs without a display: Qt's offscreen platform is used unless\n"

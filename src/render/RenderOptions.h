@@ -10,11 +10,19 @@
 
 namespace render {
 
+// What the output's extension asks for: the chart area as a picture, or the
+// printed report page.
+enum class OutputFormat { Png, Pdf };
+enum class PageSize { A4, Letter };
+
 struct RenderOptions {
     std::chrono::year_month_day birth;
     std::chrono::year_month_day report;
-    std::string output;
+    std::string output; // empty when only the values are asked for
+    OutputFormat format = OutputFormat::Png;
     int scale = 1; // device pixels per logical pixel
+    PageSize page = PageSize::A4;
+    std::string values; // the value table's CSV file, "-" for standard output, empty for none
 };
 
 struct HelpRequest { };
@@ -27,8 +35,10 @@ struct UsageError {
 using ParsedArguments = std::variant<RenderOptions, HelpRequest, UsageError>;
 
 // The arguments after the program name. Options take their value as the next
-// argument or after "=". --birth, --report and --output are required; --scale
-// is 1 to 4. --help or -h anywhere asks for the help text.
+// argument or after "=". --birth and --report are required, and --output or
+// --values or both; the output's extension (.png or .pdf, in any case) picks
+// its format. --scale is 1 to 4, --page a4 or letter. --help or -h anywhere
+// asks for the help text.
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments);
 
 std::string HelpText();

@@ -1,21 +1,27 @@
 // Draws the chart area for two dates into a PNG file, through the same chart
 // area widget as the program's window, so that the picture is the one a user
-// would see.
+// would see; or writes the printed report page as a PDF, through the same
+// drawing as the window's printing; and writes the value table as CSV.
 
 #include "chart/ChartPlot.h"
 #include "chart/DateComposition.h"
+#include "chart/ValueTable.h"
 #include "render/RenderOptions.h"
 #include "ui/Look.h"
 #include "ui/main/ChartArea.h"
+#include "ui/report/ReportPage.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPixmap>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <iostream>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -26,6 +32,35 @@ int Fail(const std::string& message)
 {
     std::cerr << "biorhythm-render: " << message << '\n';
     return kUsageStatus;
+}
+
+// Opened first, so that an unwritable name fails before anything is drawn.
+// The content goes to a file beside the target and is renamed over it when
+// complete: never a partial or empty file under the name.
+std::unique_ptr<QSaveFile> OpenTarget(const std::string& path, std::string& error)
+{
+    auto file = std::make_unique<QSaveFile>(QString::fromStdString(path));
+    if (!file->open(QIODevice::WriteOnly)) {
+        error = "cannot write " + path + ": " + file->errorString().toStdString();
+        return nullptr;
+    }
+    return file;
+}
+
+bool WriteReportPage(QSaveFile& file, const render::RenderOptions& options)
+{
+    QPdfWriter writer(&file);
+    writer.setPageSize(QPageSize(options.page == render::PageSize::Letter ? QPageSize::Letter : QPageSize::A4));
+    writer.setPageOrientation(QPageLayout::Portrait);
+    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    writer.setTitle(QStringLiteral("Biorhythm Chart %1").arg(QString::fromStdString(chart::IsoDate(options.report))));
+    writer.setCreator(QStringLiteral("biorhythm-render"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
+    ui::DrawReportPage(painter, page, options.birth, options.report);
+    return painter.end();
 }
 
 } // namespace
@@ -42,47 +77,69 @@ int main(int argc, char* argv[])
     }
     const auto& options = std::get<render::RenderOptions>(parsed);
 
-    const QString path = QString::fromStdString(options.output);
-    // Opened first, so that an unwritable name fails before the toolkit
-    // starts. The picture goes to a file beside the target and is renamed
-    // over it when complete: never a partial or empty file under the name.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Fail("cannot write " + options.output + ": " + file.errorString().toStdString());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The ratio has to be fixed before the application exists; the widget
-    // then draws its curves at that resolution, as on a high-density screen.
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(options.scale));
-    // Qt's start-up looks into the runtime folder for a sandbox's marker file,
-    // and without XDG_RUNTIME_DIR (a cron job, a container) warns and makes a
-    // shared folder in /tmp. A private folder of this run's own serves
-    // instead.
+    std::string error;
+    std::unique_ptr<QSaveFile> file;
+    if (!options.output.empty() && !(file = OpenTarget(options.output, error)))
+        return Fail(error);
+    const bool valuesToStandardOutput = options.values == "-";
+    std::unique_ptr<QSaveFile> valuesFile;
+    if (!options.values.empty() && !valuesToStandardOutput && !(valuesFile = OpenTarget(options.values, error)))
+        return Fail(error);
+
+    // The toolkit is started only for a picture or a page.
     std::optional<QTemporaryDir> runtimeFolder;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        runtimeFolder.emplace();
-        if (runtimeFolder->isValid())
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
+    std::unique_ptr<QApplication> application;
+    if (file) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The ratio has to be fixed before the application exists; the widget
+        // then draws its curves at that resolution, as on a high-density screen.
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(options.scale));
+        // Qt's start-up looks into the runtime folder for a sandbox's marker file,
+        // and without XDG_RUNTIME_DIR (a cron job, a container) warns and makes a
+        // shared folder in /tmp. A private folder of this run's own serves
+        // instead.
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            runtimeFolder.emplace();
+            if (runtimeFolder->isValid())
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
+        }
+        // Qt reads no arguments of ours.
+        static int qtArgc = 1;
+        application = std::make_unique<QApplication>(qtArgc, argv);
+        ui::InstallFontSubstitutes();
     }
-    // Qt reads no arguments of ours.
-    int qtArgc = 1;
-    QApplication application(qtArgc, argv);
-    ui::InstallFontSubstitutes();
 
-    ui::ChartArea area;
-    area.SetScaleWidth(chart::kChartDays);
-    area.SetupChartFrame();
-    area.DrawChart(chart::DaysSinceBirth(options.birth, options.report));
-    const QPixmap picture = area.grab();
-    if (picture.devicePixelRatio() != options.scale)
-        return Fail("the display platform draws at ratio " + std::to_string(picture.devicePixelRatio()) + ", not "
-            + std::to_string(options.scale));
-
-    if (!picture.toImage().save(&file, "PNG")) {
-        file.cancelWriting();
-        return Fail("cannot write " + options.output + ": the PNG could not be encoded");
+    if (file && options.format == render::OutputFormat::Png) {
+        ui::ChartArea area;
+        area.SetScaleWidth(chart::kChartDays);
+        area.SetupChartFrame();
+        area.DrawChart(chart::DaysSinceBirth(options.birth, options.report));
+        const QPixmap picture = area.grab();
+        if (picture.devicePixelRatio() != options.scale)
+            return Fail("the display platform draws at ratio " + std::to_string(picture.devicePixelRatio()) + ", not "
+                + std::to_string(options.scale));
+        if (!picture.toImage().save(file.get(), "PNG")) {
+            file->cancelWriting();
+            return Fail("cannot write " + options.output + ": the PNG could not be encoded");
+        }
+    } else if (file && !WriteReportPage(*file, options)) {
+        file->cancelWriting();
+        return Fail("cannot write " + options.output + ": the PDF could not be made");
     }
-    if (!file.commit())
-        return Fail("cannot write " + options.output + ": " + file.errorString().toStdString());
+
+    if (!options.values.empty()) {
+        const std::string csv = chart::ValuesCsv(options.birth, options.report);
+        if (valuesToStandardOutput) {
+            std::cout << csv << std::flush;
+            if (!std::cout)
+                return Fail("cannot write the values to standard output");
+        } else if (valuesFile->write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size())
+            || !valuesFile->commit()) {
+            return Fail("cannot write " + options.values + ": " + valuesFile->errorString().toStdString());
+        }
+    }
+    if (file && !file->commit())
+        return Fail("cannot write " + options.output + ": " + file->errorString().toStdString());
     return 0;
 }

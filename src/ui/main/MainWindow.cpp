@@ -10,6 +10,7 @@
 #include "ui/Look.h"
 #include "ui/about/AboutBox.h"
 #include "ui/main/Accessibility.h"
+#include "ui/main/ChartActions.h"
 #include "ui/main/ChartArea.h"
 #include "ui/main/ClickableLabel.h"
 #include "ui/main/DateEntry.h"
@@ -106,6 +107,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     SetAccessibleNames();
     ConnectHandlers();
     LetEnterClickFocusedButtons(this);
+    chartActions = new ChartActions(*picBiorhythm, this->services.prompter, this);
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 
     Form_Load();
@@ -496,6 +498,7 @@ void MainWindow::cmdBiorythm_Click()
     const std::int32_t days = chart::DaysSinceBirth(BirthDate, ReportDate);
     picBiorhythm->DrawChart(days);
     picBiorhythm->DescribeChart(app::ToQDate(ReportDate), days);
+    chartActions->ChartShown(BirthDate, ReportDate);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

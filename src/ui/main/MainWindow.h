@@ -34,6 +34,7 @@ class Launcher;
 
 namespace ui {
 
+class ChartActions;
 class ChartArea;
 class ClickableLabel;
 
@@ -141,6 +142,9 @@ private:
     QAction* mnuS = nullptr;
     QAction* mnuDonate = nullptr;
     QAction* mnuMakeMoney = nullptr;
+
+    // The chart area's context menu and shortcuts.
+    ChartActions* chartActions = nullptr;
 };
 
 } // namespace ui

@@ -1,10 +1,12 @@
 #include "chart/DateComposition.h"
+#include "chart/ValueTable.h"
 #include "ui/Look.h"
 #include "ui/main/ChartArea.h"
 
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,7 +17,7 @@ struct Run {
     QString errors;
 };
 
-Run Render(const QStringList& arguments)
+Run Render(const QStringList& arguments, QByteArray* output = nullptr)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -29,6 +31,8 @@ Run Render(const QStringList& arguments)
         return { -1, QStringLiteral("did not finish") };
     if (process.exitStatus() != QProcess::NormalExit)
         return { -1, QStringLiteral("crashed") };
+    if (output != nullptr)
+        *output = process.readAllStandardOutput();
     return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()) };
 }
 
@@ -133,6 +137,101 @@ private slots:
         QVERIFY2(lines.first().contains(named), qPrintable(lines.first()));
         QVERIFY(!QFile::exists(path));
         QCOMPARE(QDir(folder.path()).entryList({ QStringLiteral("refused*") }, QDir::Files).size(), 0);
+    }
+
+    void writesTheReportPage_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("A4, the default") << QString() << QStringLiteral("595 x 842 pts (A4)");
+        QTest::newRow("Letter") << QStringLiteral("letter") << QStringLiteral("612 x 792 pts (letter)");
+    }
+
+    void writesTheReportPage()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, size);
+        const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        QVERIFY2(!pdftotext.isEmpty() && !pdfinfo.isEmpty(), "poppler-utils is not installed");
+        const QString path = folder.filePath(QStringLiteral("report%1.PDF").arg(page));
+        QStringList arguments { QStringLiteral("--birth=1980-01-04"), QStringLiteral("--report=2024-06-15"),
+            QStringLiteral("--output=") + path };
+        if (!page.isEmpty())
+            arguments << QStringLiteral("--page") << page;
+        const Run run = Render(arguments);
+        QCOMPARE(run.status, 0);
+
+        QProcess info;
+        info.start(pdfinfo, { path });
+        QVERIFY(info.waitForFinished(60000));
+        const QString facts = QString::fromUtf8(info.readAllStandardOutput()).simplified();
+        QVERIFY2(facts.contains(QStringLiteral("Pages: 1 ")), qPrintable(facts));
+        QVERIFY2(facts.contains(QStringLiteral("Page size: ") + size), qPrintable(facts));
+
+        // Each of the 29 rows as one line of text: date, day and the values.
+        QProcess text;
+        text.start(pdftotext, { QStringLiteral("-layout"), path, QStringLiteral("-") });
+        QVERIFY(text.waitForFinished(60000));
+        const QString shown = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        using namespace std::chrono;
+        for (const chart::ValueRow& row : chart::ReadValueRows(1980y / January / 4d, 2024y / June / 15d)) {
+            QString expected = QString::fromStdString(chart::IsoDate(row.date)) + QLatin1Char(' ')
+                + (row.day.offset > 0 ? QStringLiteral("+") : QString()) + QString::number(row.day.offset);
+            for (const chart::CycleReading& cycle : row.day.cycles)
+                expected += QStringLiteral(" %1%").arg(QString::fromStdString(chart::PercentText(cycle.percent)));
+            QVERIFY2(shown.contains(expected), qPrintable(expected));
+        }
+        QVERIFY(shown.contains(QStringLiteral("Birthday: 1980-01-04")));
+    }
+
+    void writesTheValues()
+    {
+        QByteArray standardOutput;
+        const QString path = folder.filePath(QStringLiteral("values.csv"));
+        const QStringList dates { QStringLiteral("--birth=2000-02-29"), QStringLiteral("--report=1999-12-31") };
+        QCOMPARE(
+            Render(dates + QStringList { QStringLiteral("--values"), QStringLiteral("-") }, &standardOutput).status, 0);
+        QCOMPARE(Render(dates + QStringList { QStringLiteral("--values"), path }).status, 0);
+        using namespace std::chrono;
+        const std::string csv = chart::ValuesCsv(2000y / February / 29d, 1999y / December / 31d);
+        QCOMPARE(standardOutput.toStdString(), csv);
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll().toStdString(), csv);
+    }
+
+    void badOutputsLeaveNoFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("unknown extension") << QStringList { QStringLiteral("--output"), QStringLiteral("refused.jpg") }
+                                           << QStringLiteral("refused.jpg");
+        QTest::newRow("bad page size") << QStringList { QStringLiteral("--output"), QStringLiteral("refused.pdf"),
+            QStringLiteral("--page"), QStringLiteral("a5") }
+                                       << QStringLiteral("a5");
+        QTest::newRow("report in no folder")
+            << QStringList { QStringLiteral("--output"), QStringLiteral("none/refused.pdf") }
+            << QStringLiteral("none/refused.pdf");
+        QTest::newRow("values in no folder") << QStringList { QStringLiteral("--output"), QStringLiteral("refused.pdf"),
+            QStringLiteral("--values"), QStringLiteral("none/refused.csv") }
+                                             << QStringLiteral("none/refused.csv");
+    }
+
+    void badOutputsLeaveNoFile()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, named);
+        QProcess process;
+        process.setWorkingDirectory(folder.path());
+        process.start(QStringLiteral(BIORHYTHM_RENDER_PATH),
+            QStringList { QStringLiteral("--birth=1980-01-04"), QStringLiteral("--report=2024-01-01") } + arguments);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 2);
+        const QStringList lines = OwnLines(QString::fromLocal8Bit(process.readAllStandardError()));
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().contains(named), qPrintable(lines.first()));
+        QCOMPARE(QDir(folder.path()).entryList({ QStringLiteral("refused*") }, QDir::Files | QDir::Hidden).size(), 0);
     }
 
     void unwritablePathIsRefused()

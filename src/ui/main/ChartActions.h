@@ -1,0 +1,90 @@
+#pragma once
+
+// What the user can do with the chart on show, from the chart area's context
+// menu (right click, the Menu key or Shift+F10) or its shortcuts while the
+// area has the focus: copy it (the picture and the value table as
+// tab-separated text, in one clipboard item), save the picture as PNG,
+// export the values as CSV, print the report page or preview it. Before the
+// first chart every item is disabled.
+//
+// In: the chart area, the dates of each chart shown, and the message prompter
+// and "ask for a save path" for what goes to the user. Out: the clipboard,
+// files (written whole or not at all), the printer.
+
+#include <QObject>
+#include <QString>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+
+class QAction;
+class QKeySequence;
+class QMenu;
+class QPoint;
+class QWidget;
+
+namespace app {
+class MessagePrompter;
+}
+
+namespace ui {
+
+class ChartArea;
+struct PrintEntryPoints;
+
+// Asks where to save: the chosen path, or empty when the user cancels.
+using SavePathAsker = std::function<QString(
+    QWidget* parent, const QString& caption, const QString& suggestedPath, const QString& filter)>;
+
+class ChartActions : public QObject {
+    Q_OBJECT
+public:
+    ChartActions(ChartArea& area, app::MessagePrompter& prompter, QObject* parent = nullptr);
+
+    // The chart now on show; enables every item.
+    void ChartShown(std::chrono::year_month_day birth, std::chrono::year_month_day report);
+
+    // Replaces the file dialog (tests).
+    void SetSavePathAsker(SavePathAsker asker);
+
+    // The context menu, made when first needed.
+    QMenu* Menu();
+
+    void CopyChart();
+    void SaveChartAs();
+    void ExportValues();
+    void Print();
+    void PrintPreview();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* AddAction(const char* name, const QString& text, const QKeySequence& shortcut);
+    void ShowMenu(const QPoint& globalPosition);
+    QString AskPath(const QString& caption, const QString& extension, const QString& filter);
+    // Writes data whole or not at all; a failure is shown to the user.
+    bool Write(const QString& path, const QByteArray& data);
+    void ShowSaveFailure(const QString& path, const QString& reason);
+    // The print module, loaded at first use; nothing (and a message) when it
+    // cannot be loaded or no chart is shown.
+    const PrintEntryPoints* Printing();
+    QString DocumentName() const;
+
+    ChartArea& area;
+    app::MessagePrompter& prompter;
+    SavePathAsker askSavePath;
+    QString lastFolder;
+    std::optional<std::chrono::year_month_day> birth;
+    std::optional<std::chrono::year_month_day> report;
+
+    QAction* mnuCopyChart = nullptr;
+    QAction* mnuSaveChart = nullptr;
+    QAction* mnuExportValues = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuPrintPreview = nullptr;
+    QMenu* menu = nullptr;
+};
+
+} // namespace ui

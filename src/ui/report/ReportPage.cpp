@@ -1,0 +1,219 @@
+#include "ui/report/ReportPage.h"
+
+#include "app/AppInfo.h"
+#include "chart/BiorhythmCycle.h"
+#include "chart/ChartPlot.h"
+#include "chart/CycleValue.h"
+#include "chart/DateComposition.h"
+#include "chart/ValueTable.h"
+#include "ui/Look.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+
+namespace ui {
+namespace {
+
+// The page is laid out on a 180 x 251 mm grid, scaled down to fit a smaller
+// printable area and centred across a wider one.
+constexpr double kDesignWidth = 180.0;
+constexpr double kDesignHeight = 251.0;
+// Samples per day along each curve: segments of a fortieth of a day are
+// well under a tenth of a millimetre on the page, so the polyline reads as
+// the smooth curve it stands for.
+constexpr int kSamplesPerDay = 40;
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Millimetres of the design grid to device coordinates.
+class Grid {
+public:
+    Grid(const QPainter& painter, const QRectF& page)
+    {
+        const QPaintDevice* device = painter.device();
+        const double dotsPerMm = (device != nullptr ? device->logicalDpiY() : 96) / 25.4;
+        const double fit
+            = std::min({ 1.0, page.width() / (kDesignWidth * dotsPerMm), page.height() / (kDesignHeight * dotsPerMm) });
+        unit = dotsPerMm * fit;
+        origin = QPointF(page.left() + (page.width() - kDesignWidth * unit) / 2, page.top());
+    }
+
+    double operator()(double mm) const { return mm * unit; }
+    QRectF Rect(double left, double top, double width, double height) const
+    {
+        return QRectF(origin.x() + left * unit, origin.y() + top * unit, width * unit, height * unit);
+    }
+    // A font of the given height in points.
+    QFont Font(double points, bool bold = false) const
+    {
+        QFont font = SansSerifFont(8.25, bold);
+        font.setPixelSize(std::max(1, qRound(points * 25.4 / 72.0 * unit)));
+        font.setHintingPreference(QFont::PreferNoHinting);
+        return font;
+    }
+
+private:
+    double unit = 1.0;
+    QPointF origin;
+};
+
+void DrawChart(
+    QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth, const QString& reportDay)
+{
+    const double days = chart::kChartDays;
+    painter.fillRect(area, Qt::black);
+
+    // The curves, in drawing order, each through the model's own values.
+    painter.save();
+    painter.setClipRect(area);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const chart::BiorhythmCycle& cycle : chart::kCycles) {
+        QPolygonF curve;
+        const int samples = static_cast<int>(days) * kSamplesPerDay;
+        curve.reserve(samples + 1);
+        for (int i = 0; i <= samples; ++i) {
+            const double x = days * i / samples;
+            const double value = chart::CycleValue(daysSinceBirth + x - days / 2, cycle.length);
+            curve << QPointF(area.left() + area.width() * x / days, area.top() + area.height() * (1 - value) / 2);
+        }
+        QPen pen(ColorFromBgr(cycle.colour), grid(0.35));
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        painter.setPen(pen);
+        painter.drawPolyline(curve);
+    }
+    painter.restore();
+
+    // The white lines and labels lie above the curves, as in the window.
+    painter.setPen(QPen(Qt::white, grid(0.25)));
+    const double middleY = area.center().y();
+    const double middleX = area.center().x();
+    painter.drawLine(QPointF(area.left(), middleY), QPointF(area.right(), middleY));
+    painter.drawLine(QPointF(middleX, area.top()), QPointF(middleX, area.bottom()));
+    painter.setFont(grid.Font(7, true));
+    const double inset = grid(1);
+    const QRectF inner = area.adjusted(inset, inset / 2, -inset, -inset / 2);
+    painter.drawText(inner, Qt::AlignRight | Qt::AlignTop, QStringLiteral("100%"));
+    painter.drawText(QRectF(inner.left(), middleY + inset / 2, inner.width(), inner.bottom() - middleY),
+        Qt::AlignRight | Qt::AlignTop, QStringLiteral("0%"));
+    painter.drawText(inner, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("-100%"));
+
+    // Above the chart: the first and last day and the report day.
+    painter.setPen(Qt::black);
+    painter.setFont(grid.Font(9, true));
+    const QRectF above(area.left(), area.top() - grid(6), area.width(), grid(5.5));
+    const int half = static_cast<int>(days / 2);
+    painter.drawText(above, Qt::AlignLeft | Qt::AlignBottom, QString::number(-half));
+    painter.drawText(above, Qt::AlignRight | Qt::AlignBottom, QString::number(half));
+    painter.drawText(above, Qt::AlignHCenter | Qt::AlignBottom, reportDay);
+}
+
+// The cycle names in their colours on a black strip, as in the window.
+void DrawLegend(QPainter& painter, const Grid& grid, const QRectF& strip)
+{
+    painter.fillRect(strip, Qt::black);
+    painter.setFont(grid.Font(9, true));
+    const double width = strip.width() / static_cast<double>(chart::kCycles.size());
+    for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
+        painter.setPen(ColorFromBgr(chart::kCycles[i].colour));
+        painter.drawText(QRectF(strip.left() + width * static_cast<double>(i), strip.top(), width, strip.height()),
+            Qt::AlignCenter, Text(chart::kCycles[i].name));
+    }
+}
+
+void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight, std::chrono::year_month_day birth,
+    std::chrono::year_month_day report)
+{
+    struct Column {
+        const char* title;
+        double left;
+        double width;
+        Qt::Alignment alignment;
+    };
+    const Column columns[] = {
+        { "Date", 2, 24, Qt::AlignLeft },
+        { "Day", 26, 12, Qt::AlignRight },
+        { "Physical", 40, 24, Qt::AlignRight },
+        { "Emotional", 66, 24, Qt::AlignRight },
+        { "Intellectual", 92, 24, Qt::AlignRight },
+        { "Critical", 122, 56, Qt::AlignLeft },
+    };
+    const auto cell
+        = [&](const Column& column, double rowTop) { return grid.Rect(column.left, rowTop, column.width, rowHeight); };
+
+    painter.setPen(Qt::black);
+    painter.setFont(grid.Font(8, true));
+    for (const Column& column : columns)
+        painter.drawText(cell(column, top), column.alignment | Qt::AlignVCenter, QString::fromLatin1(column.title));
+    painter.setPen(QPen(Qt::black, grid(0.2)));
+    const QRectF header = grid.Rect(0, top, kDesignWidth, rowHeight);
+    painter.drawLine(header.bottomLeft(), header.bottomRight());
+
+    const QFont regular = grid.Font(8);
+    const QFont bold = grid.Font(8, true);
+    double rowTop = top + rowHeight;
+    for (const chart::ValueRow& row : chart::ReadValueRows(birth, report)) {
+        const bool reportDay = row.day.offset == 0;
+        if (reportDay)
+            painter.fillRect(grid.Rect(0, rowTop, kDesignWidth, rowHeight), QColor(220, 220, 220));
+        painter.setFont(reportDay ? bold : regular);
+        painter.setPen(Qt::black);
+        QStringList names;
+        for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
+            if (row.day.cycles[i].critical)
+                names << Text(chart::kCycles[i].name);
+        const QString texts[] = {
+            Text(chart::IsoDate(row.date)),
+            row.day.offset > 0 ? QStringLiteral("+%1").arg(row.day.offset) : QString::number(row.day.offset),
+            Text(chart::PercentText(row.day.cycles[0].percent)) + QLatin1Char('%'),
+            Text(chart::PercentText(row.day.cycles[1].percent)) + QLatin1Char('%'),
+            Text(chart::PercentText(row.day.cycles[2].percent)) + QLatin1Char('%'),
+            names.join(QStringLiteral(", ")),
+        };
+        for (std::size_t i = 0; i < std::size(columns); ++i)
+            painter.drawText(cell(columns[i], rowTop), columns[i].alignment | Qt::AlignVCenter, texts[i]);
+        rowTop += rowHeight;
+    }
+    painter.setPen(QPen(Qt::black, grid(0.2)));
+    const QRectF last = grid.Rect(0, rowTop - rowHeight, kDesignWidth, rowHeight);
+    painter.drawLine(last.bottomLeft(), last.bottomRight());
+
+    painter.setFont(grid.Font(7));
+    painter.drawText(grid.Rect(0, rowTop + 0.5, kDesignWidth, 4), Qt::AlignLeft | Qt::AlignTop,
+        QStringLiteral("Values at the start of each day. A cycle is critical on a day when it crosses 0% during it."));
+}
+
+} // namespace
+
+void DrawReportPage(
+    QPainter& painter, const QRectF& page, std::chrono::year_month_day birth, std::chrono::year_month_day report)
+{
+    const Grid grid(painter, page);
+    painter.save();
+    const std::int32_t days = chart::DaysSinceBirth(birth, report);
+
+    painter.setPen(Qt::black);
+    painter.setFont(grid.Font(16, true));
+    painter.drawText(
+        grid.Rect(0, 0, kDesignWidth, 9), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Biorhythm Chart"));
+    painter.setFont(grid.Font(8));
+    painter.drawText(grid.Rect(0, 0, kDesignWidth, 9), Qt::AlignRight | Qt::AlignVCenter, app::WindowCaption());
+    painter.setFont(grid.Font(10));
+    painter.drawText(grid.Rect(0, 10, kDesignWidth, 6), Qt::AlignLeft | Qt::AlignVCenter,
+        QStringLiteral("Birthday: %1      Report day: %2      Day %3 since birth")
+            .arg(Text(chart::IsoDate(birth)), Text(chart::IsoDate(report)), QString::number(days)));
+
+    const QRectF chartArea = grid.Rect(35, 24, 110, 110);
+    DrawChart(painter, grid, chartArea, days, Text(chart::IsoDate(report)));
+    DrawLegend(painter, grid, grid.Rect(35, 136, 110, 7));
+    DrawTable(painter, grid, 147, 3.3, birth, report);
+    painter.restore();
+}
+
+} // namespace ui

@@ -1,0 +1,142 @@
+#include "MainWindowHarness.h"
+#include "chart/ValueTable.h"
+#include "ui/Look.h"
+#include "ui/main/ChartActions.h"
+#include "ui/main/ChartArea.h"
+#include "ui/main/ChartPicture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using testing_support::MainWindowHarness;
+
+namespace {
+
+using namespace std::chrono;
+
+// The pixels alone: a PNG read back carries no device pixel ratio.
+QImage Rgb(const QImage& image)
+{
+    QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    pixels.setDevicePixelRatio(1);
+    return pixels;
+}
+
+} // namespace
+
+class ChartActionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::InstallFontSubstitutes(); }
+
+    void init()
+    {
+        harness = std::make_unique<MainWindowHarness>();
+        QVERIFY(harness->ShowActive());
+        area = harness->Find<ui::ChartArea>("picBiorhythm");
+        actions = harness->window->findChild<ui::ChartActions*>(QStringLiteral("chartActions"));
+        QVERIFY(area && actions);
+        actions->SetSavePathAsker([this](QWidget*, const QString&, const QString& suggested, const QString&) {
+            suggestions << suggested;
+            return answer;
+        });
+    }
+
+    void cleanup() { harness.reset(); }
+
+    void keyboardOpensTheMenuDisabledUntilTheFirstChart()
+    {
+        area->setFocus();
+        QTest::keyClick(area, Qt::Key_F10, Qt::ShiftModifier);
+        QMenu* menu = actions->Menu();
+        QTRY_VERIFY(menu->isVisible());
+        QStringList texts;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            texts << action->text();
+            QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
+        }
+        QCOMPARE(texts,
+            testing_support::Texts(
+                { "Copy Chart", "Save Chart As...", "Export Values...", "Print...", "Print Preview..." }));
+        menu->hide();
+
+        QTest::mouseClick(harness->Find<QPushButton>("cmdBiorythm"), Qt::LeftButton);
+        area->setFocus();
+        QTest::keyClick(area, Qt::Key_Menu);
+        QTRY_VERIFY(menu->isVisible());
+        for (QAction* action : menu->actions())
+            QVERIFY(action->isEnabled());
+        menu->hide();
+    }
+
+    void savedAndCopiedPictureIsTheChartAreaAsShown()
+    {
+        QTest::mouseClick(harness->Find<QPushButton>("cmdBiorythm"), Qt::LeftButton);
+        answer = folder.filePath(QStringLiteral("chart.png"));
+        area->setFocus();
+        QTest::keyClick(area, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(suggestions.size(), 1);
+        QCOMPARE(QFileInfo(suggestions.first()).fileName(), QStringLiteral("biorhythm-2024-03-17.png"));
+        QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
+
+        // With neither the focus nor the mouse on it.
+        harness->Find<QPushButton>("cmdBiorythm")->setFocus();
+        const QImage shown = Rgb(area->grab().toImage());
+        QCOMPARE(Rgb(QImage(answer)), shown);
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(copied->hasImage());
+        QCOMPARE(Rgb(qvariant_cast<QImage>(copied->imageData())), shown);
+        const std::string table = chart::ValuesTabSeparated(1980y / January / 4d, 2024y / March / 17d);
+        QCOMPARE(copied->text(), QString::fromStdString(table));
+        QVERIFY(harness->prompter.shown.isEmpty());
+    }
+
+    void exportWritesTheCsvAndFailuresLeaveNothing()
+    {
+        QTemporaryDir folder;
+        QTest::mouseClick(harness->Find<QPushButton>("cmdBiorythm"), Qt::LeftButton);
+        const QImage before = area->Picture();
+        auto* exportValues = harness->window->findChild<QAction*>(QStringLiteral("mnuExportValues"));
+
+        answer.clear(); // cancelled
+        exportValues->trigger();
+        QVERIFY(QDir(folder.path()).isEmpty());
+        QVERIFY(harness->prompter.shown.isEmpty());
+
+        answer = folder.filePath(QStringLiteral("no/such/folder/values.csv"));
+        exportValues->trigger();
+        QCOMPARE(harness->prompter.shown.size(), 1);
+        QCOMPARE(harness->prompter.shown.first().icon, app::MessageIcon::Critical);
+        QVERIFY2(harness->prompter.shown.first().text.contains(QDir::toNativeSeparators(answer)),
+            qPrintable(harness->prompter.shown.first().text));
+        QVERIFY(QDir(folder.path()).isEmpty());
+        QCOMPARE(area->Picture(), before);
+
+        answer = folder.filePath(QStringLiteral("values")); // the extension is added
+        exportValues->trigger();
+        QFile written(answer + QStringLiteral(".csv"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll().toStdString(), chart::ValuesCsv(1980y / January / 4d, 2024y / March / 17d));
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList { QStringLiteral("values.csv") });
+    }
+
+private:
+    QTemporaryDir folder;
+    std::unique_ptr<MainWindowHarness> harness;
+    ui::ChartArea* area = nullptr;
+    ui::ChartActions* actions = nullptr;
+    QString answer;
+    QStringList suggestions;
+};
+
+QTEST_MAIN(ChartActionsTest)
+#include "tst_ChartActions.moc"
