@@ -6,7 +6,6 @@ target_link_libraries(bio_chart_picture PUBLIC bio_options bio_chart_view Qt6::W
 
 # Printing is a module loaded at the first print: linked into the program,
 # Qt's print support would cost every start memory.
-find_package(Qt6 6.4 REQUIRED COMPONENTS PrintSupport)
 set(BIORHYTHM_PRINT_MODULE tavio-biorhythm-print)
 set(BIORHYTHM_PRINT_MODULE_DESTINATION ${CMAKE_INSTALL_LIBDIR}/tavio-biorhythm-chart)
 add_library(${BIORHYTHM_PRINT_MODULE} MODULE ${CMAKE_CURRENT_LIST_DIR}/ChartPrinting.cpp)
