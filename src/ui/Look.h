@@ -14,12 +14,21 @@
 #include <QIcon>
 #include <QRect>
 #include <QRgb>
+#include <QString>
+
+#include <string_view>
 
 class QWidget;
 
 namespace ui {
 
 inline constexpr int kTwipsPerPixel = 15;
+
+// A text of the toolkit-free code, which keeps its texts in UTF-8.
+inline QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Maps "MS Sans Serif" and "Verdana" to installed substitutes. Call once,
 // after the QApplication exists and before any window is built.

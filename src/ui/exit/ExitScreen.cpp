@@ -31,8 +31,7 @@ namespace {
 // The web site's host, as the texts name it.
 QString SiteDomain()
 {
-    const std::string_view host = web::SiteHost();
-    return QString::fromUtf8(host.data(), static_cast<qsizetype>(host.size()));
+    return FromUtf8(web::SiteHost());
 }
 
 QGroupBox* NavyPanel(const QString& caption, QWidget* parent)

@@ -16,11 +16,6 @@
 namespace ui {
 namespace {
 
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString Placeholder(std::string_view placeholder)
 {
     return FromUtf8(placeholder);

@@ -2,6 +2,7 @@
 
 #include "app/MessagePrompter.h"
 #include "chart/ValueTable.h"
+#include "ui/Look.h"
 #include "ui/main/ChartArea.h"
 #include "ui/main/ChartPicture.h"
 #include "ui/main/PrintLoader.h"
@@ -22,11 +23,6 @@
 
 namespace ui {
 namespace {
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 QString DefaultFolder()
 {
@@ -133,14 +129,14 @@ void ChartActions::CopyChart()
         return;
     auto* data = new QMimeData;
     data->setImageData(ChartPicture(area));
-    data->setText(Text(chart::ValuesTabSeparated(*birth, *report)));
+    data->setText(FromUtf8(chart::ValuesTabSeparated(*birth, *report)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
 QString ChartActions::AskPath(const QString& caption, const QString& extension, const QString& filter)
 {
     const QString folder = lastFolder.isEmpty() ? DefaultFolder() : lastFolder;
-    const QString name = QStringLiteral("biorhythm-%1.%2").arg(Text(chart::IsoDate(*report)), extension);
+    const QString name = QStringLiteral("biorhythm-%1.%2").arg(FromUtf8(chart::IsoDate(*report)), extension);
     QString path = askSavePath(area.window(), caption, QDir(folder).filePath(name), filter);
     if (path.isEmpty())
         return path;
@@ -235,7 +231,7 @@ const PrintEntryPoints* ChartActions::Printing()
 
 QString ChartActions::DocumentName() const
 {
-    return QStringLiteral("biorhythm-%1").arg(Text(chart::IsoDate(*report)));
+    return QStringLiteral("biorhythm-%1").arg(FromUtf8(chart::IsoDate(*report)));
 }
 
 } // namespace ui

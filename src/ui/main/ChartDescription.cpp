@@ -1,6 +1,7 @@
 #include "ui/main/ChartDescription.h"
 
 #include "chart/DayReading.h"
+#include "ui/Look.h"
 #include "ui/main/DayReadout.h"
 
 #include <QLocale>
@@ -14,10 +15,9 @@ QString ChartDescription(const QDate& reportDay, std::int32_t daysSinceBirth, in
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
         const chart::BiorhythmCycle& cycle = chart::kCycles[i];
         const chart::CycleReading& reading = day.cycles[i];
-        QString value
-            = QStringLiteral("%1 %2 %3")
-                  .arg(QString::fromLatin1(cycle.name.data(), static_cast<qsizetype>(cycle.name.size())).toLower(),
-                      PercentText(reading.percent, false), DirectionWord(reading.direction));
+        QString value = QStringLiteral("%1 %2 %3")
+                            .arg(FromUtf8(cycle.name).toLower(), PercentText(reading.percent, false),
+                                DirectionWord(reading.direction));
         if (reading.critical)
             value += QStringLiteral(", critical");
         values << value;

@@ -10,7 +10,7 @@ namespace {
 
 QString CycleName(const chart::BiorhythmCycle& cycle)
 {
-    return QString::fromLatin1(cycle.name.data(), static_cast<qsizetype>(cycle.name.size()));
+    return FromUtf8(cycle.name);
 }
 
 } // namespace

@@ -38,11 +38,6 @@ namespace {
 constexpr int kClientWidth = 10395;
 constexpr int kClientHeight = 7275;
 
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string Std(const QString& text)
 {
     return text.toStdString();
@@ -148,7 +143,7 @@ void MainWindow::CreateControls(QWidget* client)
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
         const auto& entry = legend[i];
         const chart::BiorhythmCycle& cycle = chart::kCycles[i];
-        auto* label = new QLabel(Text(cycle.name), picExplain);
+        auto* label = new QLabel(FromUtf8(cycle.name), picExplain);
         label->setObjectName(QString::fromLatin1(entry.name));
         label->setFont(SansSerifFont(8.25));
         SetTextColor(label, ColorFromBgr(cycle.colour));
@@ -220,7 +215,7 @@ void MainWindow::CreateControls(QWidget* client)
     // box its own round of model signals at start-up.
     QStringList months;
     for (std::string_view abbreviation : chart::kMonthAbbreviations)
-        months << Text(abbreviation);
+        months << FromUtf8(abbreviation);
     QStringList days;
     for (int number = 1; number <= 31; ++number)
         days << QString::number(number);
@@ -413,15 +408,15 @@ void MainWindow::Form_Load()
     picBiorhythm->SetScaleWidth(chart::kChartDays);
 
     // The report day starts at today, read from the clock at each step.
-    SetPickOnlyText(
-        cboReportMonth, Text(chart::kMonthAbbreviations.at(static_cast<unsigned>(services.clock.Today().month()) - 1)));
+    SetPickOnlyText(cboReportMonth,
+        FromUtf8(chart::kMonthAbbreviations.at(static_cast<unsigned>(services.clock.Today().month()) - 1)));
     SetEditableText(cboReportDay, QString::number(static_cast<unsigned>(services.clock.Today().day())));
     const QString thisYear = QString::number(static_cast<int>(services.clock.Today().year()));
     cboReportYear->setEditText(thisYear);
     if (const auto today = ComposeFromBoxes(cboReportMonth, cboReportDay, cboReportYear))
         ReportDate = *today;
 
-    SetPickOnlyText(cboBirthMonth, Text(chart::kMonthAbbreviations.front()));
+    SetPickOnlyText(cboBirthMonth, FromUtf8(chart::kMonthAbbreviations.front()));
 
     const Explanation& general = ExplanationFor(ExplanationSource::Background);
     lblInfo[0]->setText(general.heading);
@@ -535,23 +530,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::cboBirthDay_LostFocus()
 {
-    cboBirthDay->setEditText(Text(CorrectedDayText(Std(cboBirthDay->currentText()), kDefaultBirthDay)));
+    cboBirthDay->setEditText(FromUtf8(CorrectedDayText(Std(cboBirthDay->currentText()), kDefaultBirthDay)));
 }
 
 void MainWindow::cboReportDay_LostFocus()
 {
     const int today = static_cast<int>(static_cast<unsigned>(services.clock.Today().day()));
-    cboReportDay->setEditText(Text(CorrectedDayText(Std(cboReportDay->currentText()), today)));
+    cboReportDay->setEditText(FromUtf8(CorrectedDayText(Std(cboReportDay->currentText()), today)));
 }
 
 void MainWindow::cboBirthYear_LostFocus()
 {
-    SetPickOnlyText(cboBirthYear, Text(CorrectedYearText(Std(cboBirthYear->currentText()))));
+    SetPickOnlyText(cboBirthYear, FromUtf8(CorrectedYearText(Std(cboBirthYear->currentText()))));
 }
 
 void MainWindow::cboReportYear_LostFocus()
 {
-    cboReportYear->setEditText(Text(CorrectedYearText(Std(cboReportYear->currentText()))));
+    cboReportYear->setEditText(FromUtf8(CorrectedYearText(Std(cboReportYear->currentText()))));
 }
 
 void MainWindow::ShowExplanation(ExplanationSource source)

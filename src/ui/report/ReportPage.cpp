@@ -26,11 +26,6 @@ constexpr double kDesignHeight = 251.0;
 // the smooth curve it stands for.
 constexpr int kSamplesPerDay = 40;
 
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Millimetres of the design grid to device coordinates.
 class Grid {
 public:
@@ -123,7 +118,7 @@ void DrawLegend(QPainter& painter, const Grid& grid, const QRectF& strip)
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
         painter.setPen(ColorFromBgr(chart::kCycles[i].colour));
         painter.drawText(QRectF(strip.left() + width * static_cast<double>(i), strip.top(), width, strip.height()),
-            Qt::AlignCenter, Text(chart::kCycles[i].name));
+            Qt::AlignCenter, FromUtf8(chart::kCycles[i].name));
     }
 }
 
@@ -167,13 +162,13 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
         QStringList names;
         for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
             if (row.day.cycles[i].critical)
-                names << Text(chart::kCycles[i].name);
+                names << FromUtf8(chart::kCycles[i].name);
         const QString texts[] = {
-            Text(chart::IsoDate(row.date)),
+            FromUtf8(chart::IsoDate(row.date)),
             row.day.offset > 0 ? QStringLiteral("+%1").arg(row.day.offset) : QString::number(row.day.offset),
-            Text(chart::PercentText(row.day.cycles[0].percent)) + QLatin1Char('%'),
-            Text(chart::PercentText(row.day.cycles[1].percent)) + QLatin1Char('%'),
-            Text(chart::PercentText(row.day.cycles[2].percent)) + QLatin1Char('%'),
+            FromUtf8(chart::PercentText(row.day.cycles[0].percent)) + QLatin1Char('%'),
+            FromUtf8(chart::PercentText(row.day.cycles[1].percent)) + QLatin1Char('%'),
+            FromUtf8(chart::PercentText(row.day.cycles[2].percent)) + QLatin1Char('%'),
             names.join(QStringLiteral(", ")),
         };
         for (std::size_t i = 0; i < std::size(columns); ++i)
@@ -207,10 +202,10 @@ void DrawReportPage(
     painter.setFont(grid.Font(10));
     painter.drawText(grid.Rect(0, 10, kDesignWidth, 6), Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Birthday: %1      Report day: %2      Day %3 since birth")
-            .arg(Text(chart::IsoDate(birth)), Text(chart::IsoDate(report)), QString::number(days)));
+            .arg(FromUtf8(chart::IsoDate(birth)), FromUtf8(chart::IsoDate(report)), QString::number(days)));
 
     const QRectF chartArea = grid.Rect(35, 24, 110, 110);
-    DrawChart(painter, grid, chartArea, days, Text(chart::IsoDate(report)));
+    DrawChart(painter, grid, chartArea, days, FromUtf8(chart::IsoDate(report)));
     DrawLegend(painter, grid, grid.Rect(35, 136, 110, 7));
     DrawTable(painter, grid, 147, 3.3, birth, report);
     painter.restore();
