@@ -39,9 +39,8 @@ bool PrintReport(QWidget* parent, const QString& documentName, std::chrono::year
     if (dialog.exec() != QDialog::Accepted)
         return false;
     if (!PaintPage(printer, birth, report)) {
-        error = printer.outputFileName().isEmpty()
-            ? QStringLiteral("Could Not Print To %1").arg(printer.printerName())
-            : QStringLiteral("Could Not Print To %1").arg(printer.outputFileName());
+        const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        error = QStringLiteral("Could Not Print To %1").arg(target);
         return false;
     }
     return true;

@@ -6,14 +6,6 @@
 #include <cmath>
 
 namespace ui {
-namespace {
-
-QString CycleName(const chart::BiorhythmCycle& cycle)
-{
-    return FromUtf8(cycle.name);
-}
-
-} // namespace
 
 QString DayPlace(int offset)
 {
@@ -60,9 +52,9 @@ std::vector<ReadoutLine> DayReadoutLines(
     lines.push_back({ place, qRgb(200, 200, 200), false });
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
         const chart::CycleReading& cycle = day.cycles[i];
-        QString text
-            = QStringLiteral("%1 %2 %3")
-                  .arg(CycleName(chart::kCycles[i]), PercentText(cycle.percent, true), DirectionWord(cycle.direction));
+        QString text = QStringLiteral("%1 %2 %3")
+                           .arg(FromUtf8(chart::kCycles[i].name), PercentText(cycle.percent, true),
+                               DirectionWord(cycle.direction));
         if (cycle.critical)
             text += QStringLiteral(", critical");
         lines.push_back({ text, RgbFromBgr(chart::kCycles[i].colour), false });

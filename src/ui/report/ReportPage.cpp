@@ -159,17 +159,13 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
             painter.fillRect(grid.Rect(0, rowTop, kDesignWidth, rowHeight), QColor(220, 220, 220));
         painter.setFont(reportDay ? bold : regular);
         painter.setPen(Qt::black);
-        QStringList names;
-        for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
-            if (row.day.cycles[i].critical)
-                names << FromUtf8(chart::kCycles[i].name);
         const QString texts[] = {
             FromUtf8(chart::IsoDate(row.date)),
             row.day.offset > 0 ? QStringLiteral("+%1").arg(row.day.offset) : QString::number(row.day.offset),
             FromUtf8(chart::PercentText(row.day.cycles[0].percent)) + QLatin1Char('%'),
             FromUtf8(chart::PercentText(row.day.cycles[1].percent)) + QLatin1Char('%'),
             FromUtf8(chart::PercentText(row.day.cycles[2].percent)) + QLatin1Char('%'),
-            names.join(QStringLiteral(", ")),
+            FromUtf8(chart::CriticalCycles(row.day)).replace(QLatin1Char('+'), QStringLiteral(", ")),
         };
         for (std::size_t i = 0; i < std::size(columns); ++i)
             painter.drawText(cell(columns[i], rowTop), columns[i].alignment | Qt::AlignVCenter, texts[i]);
