@@ -32,35 +32,24 @@ TEST(CriticalDays, PeriodHoldsTheDaysAZeroCrossingFallsIn)
         int count;
     };
     // The whole pattern from the birthday on, and a stretch across a birth.
-    for (const Period& period : { Period { 1980y / January / 4d, 1980y / January / 4d, 10626 },
+    for (const Period& p : { Period { 1980y / January / 4d, 1980y / January / 4d, 10626 },
              Period { 2000y / February / 29d, 1999y / December / 1d, 400 } }) {
-        const std::int64_t first = chart::DaysSinceBirth(period.birth, period.start);
-        const auto expected = CrossingDays(first, first + period.count);
-        const std::vector<chart::CriticalDay> days = chart::CriticalDays(period.birth, period.start, period.count);
-        ASSERT_EQ(days.size(), expected.size());
-        auto want = expected.begin();
-        for (const chart::CriticalDay& day : days) {
-            const std::int64_t n = want->first;
-            EXPECT_EQ(day.reading.dayNumber, n);
-            EXPECT_EQ(day.reading.offset, n - first);
-            EXPECT_EQ(day.date, year_month_day { sys_days { period.start } + std::chrono::days { n - first } });
-            int count = 0;
-            for (std::size_t i = 0; i < 3; ++i) {
-                EXPECT_EQ(day.reading.cycles[i].critical, want->second[i]) << "day " << n;
-                count += want->second[i];
-            }
-            EXPECT_EQ(static_cast<int>(day.kind), count) << "day " << n;
-            ++want;
+        const std::int64_t first = chart::DaysSinceBirth(p.birth, p.start);
+        std::map<std::int64_t, std::array<bool, 3>> listed;
+        std::map<chart::CriticalKind, int> kinds;
+        for (const chart::CriticalDay& day : chart::CriticalDays(p.birth, p.start, p.count)) {
+            const auto& c = day.reading.cycles;
+            listed[first + day.reading.offset] = { c[0].critical, c[1].critical, c[2].critical };
+            EXPECT_EQ(day.reading.dayNumber, first + day.reading.offset);
+            EXPECT_EQ(day.date, year_month_day { sys_days { p.start } + days { day.reading.offset } });
+            EXPECT_EQ(static_cast<int>(day.kind), c[0].critical + c[1].critical + c[2].critical);
+            ++kinds[day.kind];
         }
+        EXPECT_EQ(listed, CrossingDays(first, first + p.count));
+        EXPECT_GT(kinds[chart::CriticalKind::Double], 0);
+        // The whole pattern holds four treble days, the stretch only the birthday.
+        EXPECT_EQ(kinds[chart::CriticalKind::Treble], first == 0 ? 4 : 1);
     }
-    const std::vector<chart::CriticalDay> pattern
-        = chart::CriticalDays(1980y / January / 4d, 1980y / January / 4d, 10626);
-    EXPECT_EQ(pattern.front().kind, chart::CriticalKind::Treble); // the birthday
-    const auto count = [&](chart::CriticalKind kind) {
-        return std::count_if(pattern.begin(), pattern.end(), [&](const auto& day) { return day.kind == kind; });
-    };
-    EXPECT_EQ(count(chart::CriticalKind::Treble), 4);
-    EXPECT_GT(count(chart::CriticalKind::Double), 0);
 }
 
 TEST(CriticalDays, NextTrebleDayIsTheFirstAfterTheGivenDay)
@@ -91,7 +80,6 @@ TEST(CriticalDays, MonthsEndBeforeTheSameDayClampedToTheMonth)
     };
     for (const Case& c : { Case { 2026y / December / 8d, 3, 2027y / March / 8d },
              Case { 2024y / January / 31d, 1, 2024y / February / 29d },
-             Case { 2023y / January / 31d, 1, 2023y / February / 28d },
              Case { 2024y / February / 29d, 12, 2025y / February / 28d },
              Case { 2025y / October / 31d, 24, 2027y / October / 31d } })
         EXPECT_EQ(chart::DaysInMonths(c.start, c.months), (sys_days { c.end } - sys_days { c.start }).count());
