@@ -3,6 +3,7 @@
 #include "chart/ValueTable.h"
 #include "web/PageAddress.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <string_view>
 
