@@ -10,7 +10,8 @@ import tempfile
 
 from icalendar import Calendar
 
-RENDER = os.path.abspath(sys.argv[1])
+# The renderer, after the emulator that runs it where there is one (Wine).
+RENDER = [os.path.abspath(part) for part in sys.argv[1:]]
 BIRTH, REPORT = "--birth=1980-01-04", "--report=2026-12-08"
 TITLES = {"single": "Critical day: ", "double": "Double critical day: ", "treble": "Treble critical day: "}
 failures = []
@@ -22,7 +23,7 @@ def check(ok, what):
 
 
 def run(*arguments):
-    return subprocess.run([RENDER, *arguments], capture_output=True)
+    return subprocess.run([*RENDER, *arguments], capture_output=True)
 
 
 def rows(*arguments):
