@@ -14,7 +14,15 @@
 namespace ui {
 namespace {
 
+#ifdef Q_OS_WIN
+// Windows still ships "MS Sans Serif" as a bitmap font, at a few fixed sizes
+// and without smoothing (and Wine's copy draws no capital I through Qt); its
+// scalable successor of the same design, on every Windows since 2000, is
+// what the system itself substitutes for it in dialogs.
+const QString kSansSerif = QStringLiteral("Microsoft Sans Serif");
+#else
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
+#endif
 const QString kVerdana = QStringLiteral("Verdana");
 
 // The layouts assume 96 dots per inch (15 twips to the pixel), so fonts are
@@ -81,9 +89,12 @@ void InstallFontSubstitutes()
     // dialog font; DejaVu Sans descends from the same design family as
     // Verdana and is as wide. (Asking the font database for its families
     // instead would cost a few milliseconds of start-up.)
+    // Tahoma comes with every Windows and with Wine.
+    QFont::insertSubstitutions(kSansSerif,
+        { QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Tahoma"),
+            QStringLiteral("DejaVu Sans") });
     QFont::insertSubstitutions(
-        kSansSerif, { QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans") });
-    QFont::insertSubstitutions(kVerdana, { QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans") });
+        kVerdana, { QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Tahoma") });
 }
 
 QFont SansSerifFont(qreal pointSize, bool bold, bool underline)
