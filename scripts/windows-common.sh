@@ -101,6 +101,11 @@ EOF
         return 1
     }
     source_dir=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+    # Qt 6.4 compiles its DirectWrite font engine only together with the
+    # Direct2D platform plugin, which is off here, but the print support and
+    # the windows platform plugin call it whenever DirectWrite itself is on:
+    # the engine follows the DirectWrite feature alone.
+    sed -i 's/QT_FEATURE_direct2d AND QT_FEATURE_directwrite/QT_FEATURE_directwrite/' "$source_dir/src/gui/CMakeLists.txt"
 
     write_mingw_toolchain "$work/mingw.cmake"
     cmake -S "$source_dir" -B "$work/build" -G Ninja \
