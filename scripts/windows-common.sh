@@ -101,11 +101,14 @@ EOF
         return 1
     }
     source_dir=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
-    # Qt 6.4 compiles its DirectWrite font engine only together with the
-    # Direct2D platform plugin, which is off here, but the print support and
-    # the windows platform plugin call it whenever DirectWrite itself is on:
-    # the engine follows the DirectWrite feature alone.
-    sed -i 's/QT_FEATURE_direct2d AND QT_FEATURE_directwrite/QT_FEATURE_directwrite/' "$source_dir/src/gui/CMakeLists.txt"
+    # Qt 6.4 compiles its DirectWrite font engine and font database only
+    # together with Direct2D (off here), but the print engine and the windows
+    # platform plugin use them whenever DirectWrite is on, and fail to link:
+    # they follow the same condition as the code they call.
+    sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' \
+        "$source_dir/src/printsupport/platform/windows/qprintengine_win.cpp"
+    sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+        "$source_dir/src/plugins/platforms/windows/qwindowsintegration.cpp"
 
     write_mingw_toolchain "$work/mingw.cmake"
     cmake -S "$source_dir" -B "$work/build" -G Ninja \
