@@ -109,6 +109,10 @@ EOF
         "$source_dir/src/printsupport/platform/windows/qprintengine_win.cpp"
     sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
         "$source_dir/src/plugins/platforms/windows/qwindowsintegration.cpp"
+    # Likewise its dynamic OpenGL stays on with OpenGL off, and the windows
+    # platform plugin then asks for OpenGL classes that were never compiled.
+    sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
+        "$source_dir/src/plugins/platforms/windows/qwindowswindow.cpp"
 
     write_mingw_toolchain "$work/mingw.cmake"
     cmake -S "$source_dir" -B "$work/build" -G Ninja \
