@@ -12,8 +12,31 @@
 
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+namespace {
+
+// Under Wine, Qt's GDI font engine leaves out every capital I of the fonts
+// that Wine takes from the host system, while Qt's FreeType engine draws them
+// all; a real Windows keeps its own engine. An explicit platform choice wins.
+void PreferFreeTypeUnderWine()
+{
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    if (ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr)
+        return;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+}
+
+} // namespace
+#endif
+
 int main(int argc, char* argv[])
 {
+#ifdef Q_OS_WIN
+    PreferFreeTypeUnderWine();
+#endif
     QApplication application(argc, argv);
 
     app::SystemClock clock;
