@@ -3,9 +3,9 @@
 // cost of reading one day out, as the pointer or the day cursor moves.
 
 #include "chart/ChartPlot.h"
-#include "ui/main/ChartDescription.h"
-#include "ui/main/DayReadout.h"
-#include "ui/main/RetainedSurface.h"
+#include "ui/chart/ChartDescription.h"
+#include "ui/chart/DayReadout.h"
+#include "ui/chart/RetainedSurface.h"
 
 #include <benchmark/benchmark.h>
 

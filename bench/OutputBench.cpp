@@ -4,8 +4,8 @@
 #include "chart/DateComposition.h"
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
-#include "ui/main/ChartArea.h"
-#include "ui/main/ChartPicture.h"
+#include "ui/chart/ChartArea.h"
+#include "ui/chart/ChartPicture.h"
 #include "ui/report/ReportPage.h"
 
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include "chart/ValueTable.h"
 #include "render/RenderOptions.h"
 #include "ui/Look.h"
-#include "ui/main/ChartArea.h"
+#include "ui/chart/ChartArea.h"
 #include "ui/report/ReportPage.h"
 
 #include <QApplication>

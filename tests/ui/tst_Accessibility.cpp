@@ -4,8 +4,8 @@
 
 #include "MainWindowHarness.h"
 #include "ui/about/AboutBox.h"
+#include "ui/chart/ChartArea.h"
 #include "ui/exit/ExitScreen.h"
-#include "ui/main/ChartArea.h"
 #include "web/PageAddress.h"
 
 #include <QAccessible>

@@ -4,8 +4,8 @@
 #include "ui/Look.h"
 #include "ui/exit/NavyPanel.h"
 #include "ui/exit/ReferAFriendForm.h"
-#include "ui/main/ClickableLabel.h"
-#include "ui/main/LinkCheckBox.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/LinkCheckBox.h"
 #include "web/Launcher.h"
 #include "web/PageAddress.h"
 

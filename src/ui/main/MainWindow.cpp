@@ -9,11 +9,11 @@
 #include "chart/DateComposition.h"
 #include "ui/Look.h"
 #include "ui/about/AboutBox.h"
-#include "ui/main/Accessibility.h"
-#include "ui/main/ChartActions.h"
-#include "ui/main/ChartArea.h"
-#include "ui/main/ClickableLabel.h"
+#include "ui/chart/ChartActions.h"
+#include "ui/chart/ChartArea.h"
 #include "ui/main/DateEntry.h"
+#include "ui/widgets/Accessibility.h"
+#include "ui/widgets/ClickableLabel.h"
 #include "web/Launcher.h"
 
 #include <QApplication>

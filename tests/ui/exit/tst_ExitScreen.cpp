@@ -3,7 +3,7 @@
 #include "app/AppInfo.h"
 #include "app/QuitApplication.h"
 #include "ui/exit/ExitScreen.h"
-#include "ui/main/ClickableLabel.h"
+#include "ui/widgets/ClickableLabel.h"
 #include "web/PageAddress.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "MainWindowHarness.h"
 #include "app/DateText.h"
-#include "ui/main/ChartArea.h"
+#include "ui/chart/ChartArea.h"
 
 #include <QAction>
 #include <QLabel>

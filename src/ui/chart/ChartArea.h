@@ -17,7 +17,7 @@
 // child widgets above the lines and labels; they never touch the kept
 // picture.
 
-#include "ui/main/RetainedSurface.h"
+#include "ui/chart/RetainedSurface.h"
 
 #include <QDate>
 #include <QImage>

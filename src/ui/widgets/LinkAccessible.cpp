@@ -1,6 +1,6 @@
-#include "ui/main/LinkAccessible.h"
+#include "ui/widgets/LinkAccessible.h"
 
-#include "ui/main/ClickableLabel.h"
+#include "ui/widgets/ClickableLabel.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "ui/main/PrintLoader.h"
+#include "ui/chart/PrintLoader.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main/DayReadout.h"
+#include "ui/chart/DayReadout.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "ui/main/RetainedSurface.h"
+#include "ui/chart/RetainedSurface.h"
 
 #include <QTest>
 

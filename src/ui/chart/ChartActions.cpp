@@ -1,11 +1,11 @@
-#include "ui/main/ChartActions.h"
+#include "ui/chart/ChartActions.h"
 
 #include "app/MessagePrompter.h"
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
-#include "ui/main/ChartArea.h"
-#include "ui/main/ChartPicture.h"
-#include "ui/main/PrintLoader.h"
+#include "ui/chart/ChartArea.h"
+#include "ui/chart/ChartPicture.h"
+#include "ui/chart/PrintLoader.h"
 
 #include <QAction>
 #include <QBuffer>

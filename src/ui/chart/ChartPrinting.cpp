@@ -1,4 +1,4 @@
-#include "ui/main/ChartPrinting.h"
+#include "ui/chart/ChartPrinting.h"
 
 #include "ui/report/ReportPage.h"
 

@@ -1,6 +1,6 @@
-#include "ui/main/ChartPicture.h"
+#include "ui/chart/ChartPicture.h"
 
-#include "ui/main/ChartArea.h"
+#include "ui/chart/ChartArea.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "ui/main/ComboBoxAccessible.h"
+#include "ui/widgets/ComboBoxAccessible.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "ui/main/ChartDescription.h"
+#include "ui/chart/ChartDescription.h"
 
 #include "chart/DayReading.h"
 #include "ui/Look.h"
-#include "ui/main/DayReadout.h"
+#include "ui/chart/DayReadout.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "ui/main/DayReadoutBox.h"
+#include "ui/chart/DayReadoutBox.h"
 
 #include "ui/Look.h"
 

@@ -1,6 +1,6 @@
 #include "ui/Look.h"
-#include "ui/main/ChartArea.h"
-#include "ui/main/DayReadoutBox.h"
+#include "ui/chart/ChartArea.h"
+#include "ui/chart/DayReadoutBox.h"
 
 #include <QLabel>
 #include <QRegularExpression>

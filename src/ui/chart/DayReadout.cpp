@@ -1,4 +1,4 @@
-#include "ui/main/DayReadout.h"
+#include "ui/chart/DayReadout.h"
 
 #include "ui/Look.h"
 

@@ -1,7 +1,7 @@
-#include "ui/main/ClickableLabel.h"
+#include "ui/widgets/ClickableLabel.h"
 
 #include "ui/Look.h"
-#include "ui/main/Accessibility.h"
+#include "ui/widgets/Accessibility.h"
 
 #include <QMouseEvent>
 

@@ -1,10 +1,10 @@
-#include "ui/main/ChartArea.h"
+#include "ui/chart/ChartArea.h"
 
 #include "chart/ChartPlot.h"
 #include "ui/Look.h"
-#include "ui/main/ChartDescription.h"
-#include "ui/main/DayReadout.h"
-#include "ui/main/DayReadoutBox.h"
+#include "ui/chart/ChartDescription.h"
+#include "ui/chart/DayReadout.h"
+#include "ui/chart/DayReadoutBox.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

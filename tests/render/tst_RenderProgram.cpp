@@ -1,7 +1,7 @@
 #include "chart/DateComposition.h"
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
-#include "ui/main/ChartArea.h"
+#include "ui/chart/ChartArea.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main/ChartPrinting.h"
+#include "ui/chart/ChartPrinting.h"
 
 namespace ui {
 

@@ -1,9 +1,9 @@
 #include "MainWindowHarness.h"
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
-#include "ui/main/ChartActions.h"
-#include "ui/main/ChartArea.h"
-#include "ui/main/ChartPicture.h"
+#include "ui/chart/ChartActions.h"
+#include "ui/chart/ChartArea.h"
+#include "ui/chart/ChartPicture.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,6 +1,6 @@
-#include "ui/main/LinkCheckBox.h"
+#include "ui/widgets/LinkCheckBox.h"
 
-#include "ui/main/Accessibility.h"
+#include "ui/widgets/Accessibility.h"
 
 #include <QKeyEvent>
 

@@ -1,9 +1,9 @@
-#include "ui/main/Accessibility.h"
+#include "ui/widgets/Accessibility.h"
 
-#include "ui/main/ClickableLabel.h"
-#include "ui/main/ComboBoxAccessible.h"
-#include "ui/main/LinkAccessible.h"
-#include "ui/main/LinkCheckBox.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/ComboBoxAccessible.h"
+#include "ui/widgets/LinkAccessible.h"
+#include "ui/widgets/LinkCheckBox.h"
 
 #include <QAccessible>
 #include <QComboBox>

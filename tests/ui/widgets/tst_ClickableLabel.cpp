@@ -1,4 +1,4 @@
-#include "ui/main/ClickableLabel.h"
+#include "ui/widgets/ClickableLabel.h"
 
 #include <QSignalSpy>
 #include <QTest>
