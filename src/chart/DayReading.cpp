@@ -2,6 +2,8 @@
 
 #include "chart/CycleValue.h"
 
+#include <cmath>
+
 namespace chart {
 namespace {
 
@@ -12,6 +14,11 @@ std::int64_t FlooredRemainder(std::int64_t value, std::int64_t divisor)
 }
 
 } // namespace
+
+int WholePercent(double percent)
+{
+    return static_cast<int>(std::lround(percent));
+}
 
 CycleReading ReadCycle(std::int64_t dayNumber, std::int16_t length)
 {
