@@ -4,7 +4,6 @@
 // drawing as the window's printing; and writes the value table as CSV.
 
 #include "chart/ChartPlot.h"
-#include "chart/DateComposition.h"
 #include "chart/ValueTable.h"
 #include "render/RenderOptions.h"
 #include "ui/Look.h"
@@ -114,7 +113,7 @@ int main(int argc, char* argv[])
         ui::ChartArea area;
         area.SetScaleWidth(chart::kChartDays);
         area.SetupChartFrame();
-        area.DrawChart(chart::DaysSinceBirth(options.birth, options.report));
+        area.ShowChart({ options.birth, options.report });
         const QPixmap picture = area.grab();
         if (picture.devicePixelRatio() != options.scale)
             return Fail("the display platform draws at ratio " + std::to_string(picture.devicePixelRatio()) + ", not "

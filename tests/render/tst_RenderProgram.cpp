@@ -1,4 +1,3 @@
-#include "chart/DateComposition.h"
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
 #include "ui/chart/ChartArea.h"
@@ -69,7 +68,7 @@ private slots:
         area.SetScaleWidth(28);
         area.SetupChartFrame();
         using namespace std::chrono;
-        area.DrawChart(chart::DaysSinceBirth(1980y / January / 4d, 2024y / June / 15d));
+        area.ShowChart({ 1980y / January / 4d, 2024y / June / 15d });
         const QImage shown = area.grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(written.convertToFormat(QImage::Format_RGB32), shown);
     }

@@ -52,6 +52,7 @@ ChartActions::ChartActions(ChartArea& area, app::MessagePrompter& prompter, QObj
     connect(mnuExportValues, &QAction::triggered, this, &ChartActions::ExportValues);
     connect(mnuPrint, &QAction::triggered, this, &ChartActions::Print);
     connect(mnuPrintPreview, &QAction::triggered, this, &ChartActions::PrintPreview);
+    connect(&area, &ChartArea::chartShown, this, &ChartActions::EnableItems);
     area.installEventFilter(this);
 }
 
@@ -68,10 +69,8 @@ QAction* ChartActions::AddAction(const char* name, const QString& text, const QK
     return action;
 }
 
-void ChartActions::ChartShown(std::chrono::year_month_day birthDay, std::chrono::year_month_day reportDay)
+void ChartActions::EnableItems()
 {
-    birth = birthDay;
-    report = reportDay;
     for (QAction* action : { mnuCopyChart, mnuSaveChart, mnuExportValues, mnuPrint, mnuPrintPreview })
         action->setEnabled(true);
 }
@@ -125,18 +124,19 @@ bool ChartActions::eventFilter(QObject* watched, QEvent* event)
 
 void ChartActions::CopyChart()
 {
-    if (!report)
+    const std::optional<ShownChart>& shown = area.Shown();
+    if (!shown)
         return;
     auto* data = new QMimeData;
     data->setImageData(ChartPicture(area));
-    data->setText(FromUtf8(chart::ValuesTabSeparated(*birth, *report)));
+    data->setText(FromUtf8(chart::ValuesTabSeparated(shown->birth, shown->report)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
 QString ChartActions::AskPath(const QString& caption, const QString& extension, const QString& filter)
 {
     const QString folder = lastFolder.isEmpty() ? DefaultFolder() : lastFolder;
-    const QString name = QStringLiteral("biorhythm-%1.%2").arg(FromUtf8(chart::IsoDate(*report)), extension);
+    const QString name = QStringLiteral("%1.%2").arg(DocumentName(), extension);
     QString path = askSavePath(area.window(), caption, QDir(folder).filePath(name), filter);
     if (path.isEmpty())
         return path;
@@ -148,7 +148,7 @@ QString ChartActions::AskPath(const QString& caption, const QString& extension, 
 
 void ChartActions::SaveChartAs()
 {
-    if (!report)
+    if (!area.Shown())
         return;
     const QString path
         = AskPath(QStringLiteral("Save Chart As"), QStringLiteral("png"), QStringLiteral("PNG image (*.png)"));
@@ -166,13 +166,14 @@ void ChartActions::SaveChartAs()
 
 void ChartActions::ExportValues()
 {
-    if (!report)
+    const std::optional<ShownChart>& shown = area.Shown();
+    if (!shown)
         return;
     const QString path
         = AskPath(QStringLiteral("Export Values"), QStringLiteral("csv"), QStringLiteral("CSV file (*.csv)"));
     if (path.isEmpty())
         return;
-    Write(path, QByteArray::fromStdString(chart::ValuesCsv(*birth, *report)));
+    Write(path, QByteArray::fromStdString(chart::ValuesCsv(shown->birth, shown->report)));
 }
 
 bool ChartActions::Write(const QString& path, const QByteArray& data)
@@ -206,20 +207,21 @@ void ChartActions::Print()
     const PrintEntryPoints* printing = Printing();
     if (printing == nullptr)
         return;
+    const ShownChart& shown = *area.Shown();
     QString error;
-    if (!printing->printReport(area.window(), DocumentName(), *birth, *report, error) && !error.isEmpty())
+    if (!printing->printReport(area.window(), DocumentName(), shown.birth, shown.report, error) && !error.isEmpty())
         prompter.Show(error, app::MessageIcon::Critical, app::MessageButtons::Ok);
 }
 
 void ChartActions::PrintPreview()
 {
     if (const PrintEntryPoints* printing = Printing())
-        printing->previewReport(area.window(), DocumentName(), *birth, *report);
+        printing->previewReport(area.window(), DocumentName(), area.Shown()->birth, area.Shown()->report);
 }
 
 const PrintEntryPoints* ChartActions::Printing()
 {
-    if (!report)
+    if (!area.Shown())
         return nullptr;
     QString error;
     const PrintEntryPoints* printing = LoadPrinting(error);
@@ -231,7 +233,7 @@ const PrintEntryPoints* ChartActions::Printing()
 
 QString ChartActions::DocumentName() const
 {
-    return QStringLiteral("biorhythm-%1").arg(FromUtf8(chart::IsoDate(*report)));
+    return QStringLiteral("biorhythm-%1").arg(FromUtf8(chart::IsoDate(area.Shown()->report)));
 }
 
 } // namespace ui

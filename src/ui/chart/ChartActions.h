@@ -7,16 +7,15 @@
 // export the values as CSV, print the report page or preview it. Before the
 // first chart every item is disabled.
 //
-// In: the chart area, the dates of each chart shown, and the message prompter
-// and "ask for a save path" for what goes to the user. Out: the clipboard,
-// files (written whole or not at all), the printer.
+// In: the chart area and the chart it shows (ChartArea::Shown), the message
+// prompter and "ask for a save path" for what goes to the user. Out: the
+// clipboard, files (written whole or not at all), the printer. Menu() is the
+// one place that builds the menu; each item is made by AddAction.
 
 #include <QObject>
 #include <QString>
 
-#include <chrono>
 #include <functional>
-#include <optional>
 
 class QAction;
 class QKeySequence;
@@ -40,10 +39,8 @@ using SavePathAsker = std::function<QString(
 class ChartActions : public QObject {
     Q_OBJECT
 public:
+    // Every item is enabled once the area shows its first chart.
     ChartActions(ChartArea& area, app::MessagePrompter& prompter, QObject* parent = nullptr);
-
-    // The chart now on show; enables every item.
-    void ChartShown(std::chrono::year_month_day birth, std::chrono::year_month_day report);
 
     // Replaces the file dialog (tests).
     void SetSavePathAsker(SavePathAsker asker);
@@ -62,6 +59,7 @@ protected:
 
 private:
     QAction* AddAction(const char* name, const QString& text, const QKeySequence& shortcut);
+    void EnableItems();
     void ShowMenu(const QPoint& globalPosition);
     QString AskPath(const QString& caption, const QString& extension, const QString& filter);
     // Writes data whole or not at all; a failure is shown to the user.
@@ -76,8 +74,6 @@ private:
     app::MessagePrompter& prompter;
     SavePathAsker askSavePath;
     QString lastFolder;
-    std::optional<std::chrono::year_month_day> birth;
-    std::optional<std::chrono::year_month_day> report;
 
     QAction* mnuCopyChart = nullptr;
     QAction* mnuSaveChart = nullptr;

@@ -21,10 +21,36 @@ constexpr int kSideTwips = 6465;
 constexpr int kPointerGap = 16;
 constexpr int kCursorGap = 4;
 
-// The focus goes to a menu and comes back from it: the area keeps its cursor.
-bool IsMenuFocusReason(Qt::FocusReason reason)
+// The keys the day cursor answers: unmodified but for the keypad's.
+std::optional<DayCursor::Key> CursorKey(const QKeyEvent& event)
 {
-    return reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return std::nullopt;
+    switch (event.key()) {
+    case Qt::Key_Left:
+        return DayCursor::Key::Left;
+    case Qt::Key_Right:
+        return DayCursor::Key::Right;
+    case Qt::Key_PageUp:
+        return DayCursor::Key::PageUp;
+    case Qt::Key_PageDown:
+        return DayCursor::Key::PageDown;
+    case Qt::Key_Home:
+        return DayCursor::Key::Home;
+    case Qt::Key_End:
+        return DayCursor::Key::End;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The focus goes to a menu, its own or the menu bar's, and comes back from
+// it; a click is told apart since it leaves the readout with the pointer.
+DayCursor::FocusReason CursorFocusReason(Qt::FocusReason reason)
+{
+    if (reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason)
+        return DayCursor::FocusReason::Menu;
+    return reason == Qt::MouseFocusReason ? DayCursor::FocusReason::Mouse : DayCursor::FocusReason::Other;
 }
 
 // The keyboard's day cursor: a one-pixel dotted line, in a colour none of the
@@ -148,32 +174,42 @@ void ChartArea::SetupChartFrame()
         lblPercent[1]->height());
 }
 
-void ChartArea::DrawChart(std::int32_t daysSinceBirth)
+void ChartArea::ShowChart(const ShownChart& chart)
 {
     MatchDeviceResolution();
-    surface.Clear();
-    chart::ChartPlot(surface).DrawCycles(daysSinceBirth);
-    shownDays = daysSinceBirth;
+    shown = chart;
+    DrawCycles();
     update();
-}
-
-void ChartArea::DescribeChart(const QDate& reportDay, std::int32_t daysSinceBirth)
-{
-    described = DescribedChart { reportDay, daysSinceBirth };
     readoutOffset.reset();
-    cursorOffset = 0;
-    SetDescription(ChartDescription(reportDay, daysSinceBirth, cursorOffset));
-    if (hasFocus()) {
-        readoutFollowsPointer = false;
-        ShowCursor();
-    } else {
-        RefreshReadout();
-    }
+    describedOffset.reset();
+    cursor.ChartShown(hasFocus());
+    FollowCursor();
+    emit chartShown();
 }
 
 QImage ChartArea::Picture() const
 {
     return surface.Image();
+}
+
+void ChartArea::DrawFrame(QPainter& painter) const
+{
+    // Bottom first, as they are stacked: the lines, then the labels.
+    for (QWidget* part :
+        std::initializer_list<QWidget*> { lnHor, lnVert, lblPercent[0], lblPercent[1], lblPercent[2] }) {
+        if (!part->isVisibleTo(this))
+            continue;
+        // The lines fill their background; the labels are transparent and
+        // must not be given one.
+        part->render(&painter, part->pos(), QRegion(),
+            part->autoFillBackground() ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
+    }
+}
+
+void ChartArea::DrawCycles()
+{
+    surface.Clear();
+    chart::ChartPlot(surface).DrawCycles(shown->DaysSinceBirth());
 }
 
 void ChartArea::MatchDeviceResolution()
@@ -184,17 +220,9 @@ void ChartArea::MatchDeviceResolution()
     const double width = surface.ScaleWidth();
     surface = RetainedSurface(size(), ratio);
     surface.SetScaleWidth(width);
-    if (shownDays)
-        chart::ChartPlot(surface).DrawCycles(*shownDays);
-}
-
-void ChartArea::SetDescription(const QString& description)
-{
-    // The setter raises QAccessible::DescriptionChanged, which a screen reader
-    // speaks for the focused control, even for the same text (Qt 6.4): a key
-    // that cannot move the cursor past an end stays silent, as in a list.
-    if (description != accessibleDescription())
-        setAccessibleDescription(description);
+    // The chart on show again, at the new screen's resolution.
+    if (shown)
+        chart::ChartPlot(surface).DrawCycles(shown->DaysSinceBirth());
 }
 
 int ChartArea::DayColumn(int offset) const
@@ -202,42 +230,38 @@ int ChartArea::DayColumn(int offset) const
     return surface.LogicalX(ScaleWidth() / 2 + offset);
 }
 
-void ChartArea::MoveCursorTo(int offset)
+void ChartArea::FollowCursor()
 {
-    cursorOffset = offset;
-    SetDescription(ChartDescription(described->reportDay, described->daysSinceBirth, offset));
-    readoutFollowsPointer = false;
-    ShowCursor();
-}
-
-void ChartArea::ShowCursor()
-{
-    if (dayCursor == nullptr)
-        dayCursor = new DayCursorLine(this);
-    dayCursor->setGeometry(DayColumn(cursorOffset), 0, 1, height());
-    dayCursor->show();
-    dayCursor->raise();
-    RefreshReadout();
-}
-
-void ChartArea::HideCursor()
-{
-    if (dayCursor != nullptr)
+    if (!shown)
+        return;
+    if (cursor.CursorShown()) {
+        if (dayCursor == nullptr)
+            dayCursor = new DayCursorLine(this);
+        dayCursor->setGeometry(DayColumn(cursor.Day()), 0, 1, height());
+        dayCursor->show();
+        dayCursor->raise();
+    } else if (dayCursor != nullptr) {
         dayCursor->hide();
-    readoutFollowsPointer = hoverPoint.has_value();
-    RefreshReadout();
-}
+    }
 
-void ChartArea::RefreshReadout()
-{
-    if (readoutFollowsPointer && hoverPoint) {
-        const int offset = DayOffsetNear(hoverPoint->x() * ScaleWidth() / (width() - 1));
-        ShowReadout(offset, *hoverPoint, kPointerGap);
-    } else if (dayCursor != nullptr && dayCursor->isVisible()) {
+    // The setter raises QAccessible::DescriptionChanged, which a screen reader
+    // speaks for the focused control, even for the same text (Qt 6.4): a key
+    // that cannot move the cursor past an end stays silent, as in a list.
+    if (describedOffset != cursor.Day()) {
+        describedOffset = cursor.Day();
+        const QString description = ChartDescription(*shown, cursor.Day());
+        if (description != accessibleDescription())
+            setAccessibleDescription(description);
+    }
+
+    const DayCursor::Box box = cursor.ReadoutBox();
+    if (box.anchor == DayCursor::BoxAnchor::Pointer) {
+        ShowReadout(box.day, pointer, kPointerGap);
+    } else if (box.anchor == DayCursor::BoxAnchor::Cursor) {
         // At the top, clear of the "100%" label.
-        SetReadoutDay(cursorOffset);
+        SetReadoutDay(box.day);
         const int top = lblPercent[0]->geometry().bottom() + 1 + kCursorGap;
-        ShowReadout(cursorOffset, QPoint(DayColumn(cursorOffset), top + readout->height() / 2), kCursorGap);
+        ShowReadout(box.day, QPoint(DayColumn(box.day), top + readout->height() / 2), kCursorGap);
     } else if (readout != nullptr) {
         readout->hide();
     }
@@ -248,7 +272,7 @@ void ChartArea::SetReadoutDay(int offset)
     if (readout == nullptr)
         readout = new DayReadoutBox(this);
     if (readoutOffset != offset) {
-        readout->SetLines(DayReadoutLines(described->reportDay, described->daysSinceBirth, offset));
+        readout->SetLines(DayReadoutLines(*shown, offset));
         readoutOffset = offset;
     }
 }
@@ -263,83 +287,46 @@ void ChartArea::ShowReadout(int offset, QPoint anchor, int gap)
 
 void ChartArea::keyPressEvent(QKeyEvent* event)
 {
-    std::optional<int> target;
-    if (described && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        switch (event->key()) {
-        case Qt::Key_Left:
-            target = cursorOffset - 1;
-            break;
-        case Qt::Key_Right:
-            target = cursorOffset + 1;
-            break;
-        case Qt::Key_PageUp:
-            target = cursorOffset - 7;
-            break;
-        case Qt::Key_PageDown:
-            target = cursorOffset + 7;
-            break;
-        case Qt::Key_Home:
-            target = chart::kFirstDayOffset;
-            break;
-        case Qt::Key_End:
-            target = chart::kLastDayOffset;
-            break;
-        default:
-            break;
-        }
-    }
-    if (!target) {
+    const std::optional<DayCursor::Key> key = CursorKey(*event);
+    if (!key || !cursor.Press(*key)) {
         // The menu keys, shortcuts and Tab go on to whoever handles them.
         QWidget::keyPressEvent(event);
         return;
     }
-    MoveCursorTo(std::clamp(*target, chart::kFirstDayOffset, chart::kLastDayOffset));
+    FollowCursor();
     event->accept();
 }
 
 void ChartArea::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    if (!described)
-        return;
-    // Back from a menu, the cursor stays on its day.
-    if (IsMenuFocusReason(event->reason()) && dayCursor != nullptr) {
-        ShowCursor();
-        return;
-    }
-    MoveCursorTo(0);
-    // A click that brought the focus leaves the readout with the pointer.
-    if (event->reason() == Qt::MouseFocusReason && hoverPoint) {
-        readoutFollowsPointer = true;
-        RefreshReadout();
-    }
+    cursor.FocusIn(CursorFocusReason(event->reason()));
+    FollowCursor();
 }
 
 void ChartArea::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    if (described && !IsMenuFocusReason(event->reason()))
-        HideCursor();
+    cursor.FocusOut(CursorFocusReason(event->reason()));
+    FollowCursor();
 }
 
 void ChartArea::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!described) {
+    const QPoint at = event->position().toPoint();
+    if (!cursor.PointerMoved(DayOffsetNear(at.x() * ScaleWidth() / (width() - 1)))) {
         QWidget::mouseMoveEvent(event);
         return;
     }
-    hoverPoint = event->position().toPoint();
-    readoutFollowsPointer = true;
-    RefreshReadout();
+    pointer = at;
+    FollowCursor();
 }
 
 void ChartArea::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
-    hoverPoint.reset();
-    readoutFollowsPointer = false;
-    if (described)
-        RefreshReadout();
+    cursor.PointerLeft();
+    FollowCursor();
 }
 
 void ChartArea::paintEvent(QPaintEvent* /*event*/)

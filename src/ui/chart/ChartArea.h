@@ -1,25 +1,30 @@
 #pragma once
 
-// The chart area picBiorhythm: a black square on which the three biorhythm
-// curves are drawn, with white 0% and report-day lines and the percent
-// labels, which always stay above the curves. In: the horizontal scale (the
-// chart's 28 days) and, for each chart, the day count from birthday to
-// report day. Out: the picture, kept until the next chart replaces it, and
-// for a screen reader a name and a description of the chart on show.
+// The chart area picBiorhythm and everything that belongs to it: a black
+// square on which the three biorhythm curves are drawn, with white 0% and
+// report-day lines and the percent labels, which always stay above the
+// curves; the day cursor and the readout box; what a screen reader is told;
+// the chart as a picture (ChartPicture.h); the context menu's actions
+// (ChartActions.h) and printing (ChartPrinting.h, PrintLoader.h).
 //
-// Once a chart is described, the area reads out single days: moving the
-// pointer over it shows the nearest day's values beside the pointer, and
-// with the focus a day cursor walks the days (Left and Right by one, Page Up
-// and Page Down by seven, Home and End to the ends), with the same readout
-// beside it and the description following it. The cursor starts on the
-// report day with each chart and each time the area gains the focus (a menu
-// opened over it excepted), and goes with the focus. Cursor and readout are
-// child widgets above the lines and labels; they never touch the kept
-// picture.
+// In: the horizontal scale (the chart's 28 days), and with each chart
+// request the chart to show, its birthday and report day (ShowChart), which
+// the area keeps as the one value of the chart on show (Shown); the user's
+// pointer, keys and focus. Out: the picture, kept until the next chart
+// replaces it; for a screen reader a name and a description of the day under
+// the day cursor; chartShown() to whoever acts on the chart.
+//
+// Once a chart is shown, the area reads out single days: moving the pointer
+// over it shows the nearest day's values beside the pointer, and with the
+// focus a day cursor walks the days, with the same readout beside it and the
+// description following it. The rules of both are DayCursor's (DayCursor.h);
+// the words are DayReadout's (DayReadout.h). Cursor and readout are child
+// widgets above the lines and labels; they never touch the kept picture.
 
+#include "ui/chart/DayCursor.h"
 #include "ui/chart/RetainedSurface.h"
+#include "ui/chart/ShownChart.h"
 
-#include <QDate>
 #include <QImage>
 #include <QWidget>
 
@@ -27,6 +32,7 @@
 #include <optional>
 
 class QLabel;
+class QPainter;
 
 namespace ui {
 
@@ -46,17 +52,25 @@ public:
     // scale. Run once the scale is set.
     void SetupChartFrame();
 
-    // Clears the curves and draws the three cycles for a report day
-    // daysSinceBirth days after birth.
-    void DrawChart(std::int32_t daysSinceBirth);
+    // The one call that changes the chart on show: clears the curves, draws
+    // the three cycles for the two dates, puts the day cursor back on the
+    // report day, tells assistive technology about that day (see
+    // ChartDescription.h) and emits chartShown(). Until the first call there
+    // are no days to read.
+    void ShowChart(const ShownChart& chart);
 
-    // Tells assistive technology the report day and the cycles' values on it
-    // (see ChartDescription.h), and puts the day cursor back on the report
-    // day. Run after each chart; until then there are no days to read.
-    void DescribeChart(const QDate& reportDay, std::int32_t daysSinceBirth);
+    // The chart on show; none before the first ShowChart.
+    const std::optional<ShownChart>& Shown() const { return shown; }
 
     // The curves as drawn, at device resolution, without lines and labels.
     QImage Picture() const;
+
+    // The white lines and the percent labels as the area shows them, bottom
+    // first, drawn at their places onto a painter over the curves.
+    void DrawFrame(QPainter& painter) const;
+
+signals:
+    void chartShown();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -67,39 +81,26 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    struct DescribedChart {
-        QDate reportDay;
-        std::int32_t daysSinceBirth;
-    };
-
+    void DrawCycles();
     void MatchDeviceResolution();
-    void SetDescription(const QString& description);
     int DayColumn(int offset) const;
-    void MoveCursorTo(int offset);
-    void ShowCursor();
-    void HideCursor();
-    // Beside the pointer while it moves over the area, else beside the
-    // cursor while that shows, else hidden.
-    void RefreshReadout();
+    // Shows what the cursor's rules now say: the cursor line, the
+    // description of its day and the readout box.
+    void FollowCursor();
     void SetReadoutDay(int offset);
     void ShowReadout(int offset, QPoint anchor, int gap);
 
-    // The chart the days are read from; the readout and the cursor need both
-    // dates, so they wait for the description.
-    std::optional<DescribedChart> described;
-    int cursorOffset = 0;
+    std::optional<ShownChart> shown;
+    DayCursor cursor;
     // Made on first use, so that a window that is never hovered or walked
     // carries neither.
     QWidget* dayCursor = nullptr;
     DayReadoutBox* readout = nullptr;
     std::optional<int> readoutOffset; // the day the readout shows
-    std::optional<QPoint> hoverPoint;
-    bool readoutFollowsPointer = false;
+    std::optional<int> describedOffset; // the day the description tells
+    QPoint pointer; // where the pointer last moved over the area
 
     RetainedSurface surface;
-    // The chart on show, so that it can be drawn again when the area moves
-    // to a screen of another resolution.
-    std::optional<std::int32_t> shownDays;
 
     QWidget* lnHor = nullptr;
     QWidget* lnVert = nullptr;

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDate>
-#include <QString>
+#include "ui/chart/ShownChart.h"
 
-#include <cstdint>
+#include <QString>
 
 namespace ui {
 
@@ -15,7 +14,7 @@ namespace ui {
 // for it. For example "Thursday 10 December 2026, 2 days after the report
 // day: physical 62% rising, emotional -12% falling, critical, intellectual
 // 98% rising".
-QString ChartDescription(const QDate& reportDay, std::int32_t daysSinceBirth, int offset = 0);
+QString ChartDescription(const ShownChart& chart, int offset = 0);
 
 // The description before the first chart.
 QString NoChartDescription();

@@ -7,6 +7,13 @@
 
 namespace ui {
 
+QDate DayDate(const ShownChart& chart, int offset)
+{
+    const std::chrono::year_month_day day = chart::DayAt(chart.report, offset);
+    return QDate(static_cast<int>(day.year()), static_cast<int>(static_cast<unsigned>(day.month())),
+        static_cast<int>(static_cast<unsigned>(day.day())));
+}
+
 QString DayPlace(int offset)
 {
     if (offset == 0)
@@ -33,32 +40,31 @@ QString DirectionWord(chart::CycleDirection direction)
     return {};
 }
 
-QString PercentText(double percent, bool signed_)
+QString CyclePhrase(const chart::BiorhythmCycle& cycle, const chart::CycleReading& reading, Reader reader)
 {
-    const long whole = std::lround(percent);
-    return QStringLiteral("%1%2%").arg(signed_ && whole > 0 ? QStringLiteral("+") : QString()).arg(whole);
+    const QString name = reader == Reader::Eye ? FromUtf8(cycle.name) : FromUtf8(cycle.name).toLower();
+    const int percent = chart::WholePercent(reading.percent);
+    const QString sign = reader == Reader::Eye && percent > 0 ? QStringLiteral("+") : QString();
+    QString phrase = name + QLatin1Char(' ') + sign + QString::number(percent) + QStringLiteral("% ")
+        + DirectionWord(reading.direction);
+    if (reading.critical)
+        phrase += QStringLiteral(", critical");
+    return phrase;
 }
 
-std::vector<ReadoutLine> DayReadoutLines(
-    const QDate& reportDay, std::int32_t daysSinceBirth, int offset, const QLocale& locale)
+std::vector<ReadoutLine> DayReadoutLines(const ShownChart& chart, int offset, const QLocale& locale)
 {
-    const chart::DayReading day = chart::ReadDay(daysSinceBirth, offset);
+    const chart::DayReading day = chart::ReadDay(chart.DaysSinceBirth(), offset);
     QString place = DayPlace(offset);
     place[0] = place[0].toUpper();
 
     std::vector<ReadoutLine> lines;
     lines.reserve(2 + chart::kCycles.size());
-    lines.push_back({ locale.toString(reportDay.addDays(offset), QLocale::LongFormat), qRgb(255, 255, 255), true });
+    lines.push_back({ locale.toString(DayDate(chart, offset), QLocale::LongFormat), qRgb(255, 255, 255), true });
     lines.push_back({ place, qRgb(200, 200, 200), false });
-    for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
-        const chart::CycleReading& cycle = day.cycles[i];
-        QString text = QStringLiteral("%1 %2 %3")
-                           .arg(FromUtf8(chart::kCycles[i].name), PercentText(cycle.percent, true),
-                               DirectionWord(cycle.direction));
-        if (cycle.critical)
-            text += QStringLiteral(", critical");
-        lines.push_back({ text, RgbFromBgr(chart::kCycles[i].colour), false });
-    }
+    for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
+        lines.push_back({ CyclePhrase(chart::kCycles[i], day.cycles[i], Reader::Eye),
+            RgbFromBgr(chart::kCycles[i].colour), false });
     return lines;
 }
 

@@ -5,7 +5,9 @@
 // area's description, see ChartDescription.h). Every number comes from
 // chart::ReadDay; nothing here touches a widget.
 
+#include "chart/BiorhythmCycle.h"
 #include "chart/DayReading.h"
+#include "ui/chart/ShownChart.h"
 
 #include <QDate>
 #include <QLocale>
@@ -14,10 +16,12 @@
 #include <QRgb>
 #include <QString>
 
-#include <cstdint>
 #include <vector>
 
 namespace ui {
+
+// The calendar date offset days from the chart's report day.
+QDate DayDate(const ShownChart& chart, int offset);
 
 // Where a day lies: "report day", "1 day before the report day",
 // "3 days after the report day".
@@ -26,9 +30,15 @@ QString DayPlace(int offset);
 // "rising", "falling", "high" or "low".
 QString DirectionWord(chart::CycleDirection direction);
 
-// A cycle's value in whole percent, rounded half away from zero as the
-// chart's description has always done: "62%", "-12%", with signed "+62%".
-QString PercentText(double percent, bool signed_);
+// Who reads a cycle's phrase: the eye in the readout box, or the ear through
+// a screen reader, which is given the chart's description as one sentence.
+enum class Reader { Eye, Ear };
+
+// One cycle's reading: its name, its value in whole percent
+// (chart::WholePercent), its direction, and ", critical" on a day it crosses
+// 0%. For the eye the name is capitalised and a positive value signed,
+// "Physical +62% rising"; for the ear, "physical 62% rising".
+QString CyclePhrase(const chart::BiorhythmCycle& cycle, const chart::CycleReading& reading, Reader reader);
 
 struct ReadoutLine {
     QString text;
@@ -40,8 +50,7 @@ struct ReadoutLine {
 // locale's long format, where it lies, then one line per cycle in the colour
 // of its curve, for example "Physical +62% rising" or
 // "Emotional -12% falling, critical".
-std::vector<ReadoutLine> DayReadoutLines(
-    const QDate& reportDay, std::int32_t daysSinceBirth, int offset, const QLocale& locale = QLocale());
+std::vector<ReadoutLine> DayReadoutLines(const ShownChart& chart, int offset, const QLocale& locale = QLocale());
 
 // The chart's day nearest to window position x (0 to 28, the report day at
 // 14), clamped to the chart's first and last day.

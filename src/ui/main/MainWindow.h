@@ -67,7 +67,7 @@ private:
     void PlaceOnScreen();
 
     void cmdBiorythm_Click();
-    void ShowReportDate();
+    void ShowReportDate(std::chrono::year_month_day reportDate);
 
     void cboBirthDay_LostFocus();
     void cboReportDay_LostFocus();
@@ -95,12 +95,6 @@ private:
 
     MainWindowServices services;
     bool shownBefore = false;
-
-    // The dates of the last chart; the birthday starts at the zero date.
-    std::chrono::year_month_day BirthDate { std::chrono::year { 1899 }, std::chrono::December,
-        std::chrono::day { 30 } };
-    std::chrono::year_month_day ReportDate { std::chrono::year { 1899 }, std::chrono::December,
-        std::chrono::day { 30 } };
 
     QGroupBox* Frame3 = nullptr;
     QWidget* picExplain = nullptr;

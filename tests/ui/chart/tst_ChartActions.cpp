@@ -1,9 +1,7 @@
-#include "MainWindowHarness.h"
+#include "ChartAreaHost.h"
+#include "ScriptedPrompter.h"
 #include "chart/ValueTable.h"
-#include "ui/Look.h"
 #include "ui/chart/ChartActions.h"
-#include "ui/chart/ChartArea.h"
-#include "ui/chart/ChartPicture.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -13,7 +11,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-using testing_support::MainWindowHarness;
+using testing_support::ChartAreaHost;
+using testing_support::kChart2024;
 
 namespace {
 
@@ -33,22 +32,24 @@ class ChartActionsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ui::InstallFontSubstitutes(); }
-
     void init()
     {
-        harness = std::make_unique<MainWindowHarness>();
-        QVERIFY(harness->ShowActive());
-        area = harness->Find<ui::ChartArea>("picBiorhythm");
-        actions = harness->window->findChild<ui::ChartActions*>(QStringLiteral("chartActions"));
-        QVERIFY(area && actions);
+        host = std::make_unique<ChartAreaHost>();
+        prompter = std::make_unique<testing_support::ScriptedPrompter>();
+        area = host->area;
+        actions = new ui::ChartActions(*area, *prompter, &host->window);
+        QVERIFY(host->ShowActive());
         actions->SetSavePathAsker([this](QWidget*, const QString&, const QString& suggested, const QString&) {
             suggestions << suggested;
             return answer;
         });
     }
 
-    void cleanup() { harness.reset(); }
+    void cleanup()
+    {
+        host.reset();
+        prompter.reset();
+    }
 
     void keyboardOpensTheMenuDisabledUntilTheFirstChart()
     {
@@ -64,11 +65,11 @@ private slots:
             QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
         }
         QCOMPARE(texts,
-            testing_support::Texts(
-                { "Copy Chart", "Save Chart As...", "Export Values...", "Print...", "Print Preview..." }));
+            QStringList({ QStringLiteral("Copy Chart"), QStringLiteral("Save Chart As..."),
+                QStringLiteral("Export Values..."), QStringLiteral("Print..."), QStringLiteral("Print Preview...") }));
         menu->hide();
 
-        QTest::mouseClick(harness->Find<QPushButton>("cmdBiorythm"), Qt::LeftButton);
+        area->ShowChart(kChart2024);
         area->setFocus();
         QTest::keyClick(area, Qt::Key_Menu);
         QTRY_VERIFY(menu->isVisible());
@@ -79,7 +80,7 @@ private slots:
 
     void savedAndCopiedPictureIsTheChartAreaAsShown()
     {
-        QTest::mouseClick(harness->Find<QPushButton>("cmdBiorythm"), Qt::LeftButton);
+        area->ShowChart(kChart2024);
         answer = folder.filePath(QStringLiteral("chart.png"));
         area->setFocus();
         QTest::keyClick(area, Qt::Key_S, Qt::ControlModifier);
@@ -88,7 +89,7 @@ private slots:
         QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
 
         // With neither the focus nor the mouse on it.
-        harness->Find<QPushButton>("cmdBiorythm")->setFocus();
+        host->button->setFocus();
         const QImage shown = Rgb(area->grab().toImage());
         QCOMPARE(Rgb(QImage(answer)), shown);
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
@@ -96,27 +97,27 @@ private slots:
         QCOMPARE(Rgb(qvariant_cast<QImage>(copied->imageData())), shown);
         const std::string table = chart::ValuesTabSeparated(1980y / January / 4d, 2024y / March / 17d);
         QCOMPARE(copied->text(), QString::fromStdString(table));
-        QVERIFY(harness->prompter.shown.isEmpty());
+        QVERIFY(prompter->shown.isEmpty());
     }
 
     void exportWritesTheCsvAndFailuresLeaveNothing()
     {
         QTemporaryDir folder;
-        QTest::mouseClick(harness->Find<QPushButton>("cmdBiorythm"), Qt::LeftButton);
+        area->ShowChart(kChart2024);
         const QImage before = area->Picture();
-        auto* exportValues = harness->window->findChild<QAction*>(QStringLiteral("mnuExportValues"));
+        auto* exportValues = actions->findChild<QAction*>(QStringLiteral("mnuExportValues"));
 
         answer.clear(); // cancelled
         exportValues->trigger();
         QVERIFY(QDir(folder.path()).isEmpty());
-        QVERIFY(harness->prompter.shown.isEmpty());
+        QVERIFY(prompter->shown.isEmpty());
 
         answer = folder.filePath(QStringLiteral("no/such/folder/values.csv"));
         exportValues->trigger();
-        QCOMPARE(harness->prompter.shown.size(), 1);
-        QCOMPARE(harness->prompter.shown.first().icon, app::MessageIcon::Critical);
-        QVERIFY2(harness->prompter.shown.first().text.contains(QDir::toNativeSeparators(answer)),
-            qPrintable(harness->prompter.shown.first().text));
+        QCOMPARE(prompter->shown.size(), 1);
+        QCOMPARE(prompter->shown.first().icon, app::MessageIcon::Critical);
+        QVERIFY2(prompter->shown.first().text.contains(QDir::toNativeSeparators(answer)),
+            qPrintable(prompter->shown.first().text));
         QVERIFY(QDir(folder.path()).isEmpty());
         QCOMPARE(area->Picture(), before);
 
@@ -131,7 +132,8 @@ private slots:
 
 private:
     QTemporaryDir folder;
-    std::unique_ptr<MainWindowHarness> harness;
+    std::unique_ptr<ChartAreaHost> host;
+    std::unique_ptr<testing_support::ScriptedPrompter> prompter;
     ui::ChartArea* area = nullptr;
     ui::ChartActions* actions = nullptr;
     QString answer;

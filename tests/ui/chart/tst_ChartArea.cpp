@@ -1,3 +1,4 @@
+#include "ChartAreaHost.h"
 #include "ui/Look.h"
 #include "ui/chart/ChartArea.h"
 #include "ui/chart/DayReadoutBox.h"
@@ -15,6 +16,18 @@ const QRgb kGreen = qRgb(0, 255, 0);
 const QRgb kViolet = qRgb(255, 128, 255);
 const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kWhite = qRgb(255, 255, 255);
+
+const QString kReportDay2024 = QStringLiteral("Sunday 17 March 2024, report day: physical -57% rising, emotional "
+                                              "-49% falling, intellectual 98% rising");
+
+// A chart whose report day, 8 December 2026, lies daysSinceBirth days after
+// the birthday.
+ui::ShownChart ChartFor(int daysSinceBirth)
+{
+    using namespace std::chrono;
+    constexpr year_month_day report = 2026y / December / 8d;
+    return { year_month_day { sys_days { report } - days { daysSinceBirth } }, report };
+}
 
 // The area as the main window's load leaves it: 28 days across, frame placed.
 void Prepare(ui::ChartArea& area)
@@ -106,7 +119,7 @@ private slots:
         QFETCH(QRgb, colour);
         ui::ChartArea area;
         Prepare(area);
-        area.DrawChart(0);
+        area.ShowChart(ChartFor(0));
         const QImage picture = area.Picture();
         const double mean = MeanColumnOf(picture, row, colour);
         QVERIFY2(mean >= 0, "the vertex does not reach the edge row");
@@ -118,7 +131,7 @@ private slots:
     {
         ui::ChartArea area;
         Prepare(area);
-        area.DrawChart(0);
+        area.ShowChart(ChartFor(0));
         const QImage picture = area.Picture();
         // Intellectual is drawn last and lies over the others where all three
         // meet.
@@ -150,7 +163,7 @@ private slots:
     {
         ui::ChartArea area;
         Prepare(area);
-        area.DrawChart(12345);
+        area.ShowChart(ChartFor(12345));
         const QImage picture = area.Picture();
         for (const QRgb colour : { kRed, kGreen, kViolet }) {
             for (const int column : { 0, 430 }) {
@@ -166,7 +179,7 @@ private slots:
     {
         ui::ChartArea area;
         Prepare(area);
-        area.DrawChart(0);
+        area.ShowChart(ChartFor(0));
         const QImage shown = Grab(area);
         QCOMPARE(shown.pixel(215, 215), kWhite);
         QCOMPARE(shown.pixel(Column(19.75), 215), kWhite);
@@ -209,16 +222,16 @@ private slots:
     {
         ui::ChartArea first;
         Prepare(first);
-        first.DrawChart(0);
+        first.ShowChart(ChartFor(0));
         const QImage once = first.Picture();
-        first.DrawChart(0);
+        first.ShowChart(ChartFor(0));
         QCOMPARE(first.Picture(), once);
 
         ui::ChartArea second;
         Prepare(second);
-        second.DrawChart(-50);
+        second.ShowChart(ChartFor(-50));
         QVERIFY(second.Picture() != once);
-        second.DrawChart(0);
+        second.ShowChart(ChartFor(0));
         QCOMPARE(second.Picture(), once);
         QCOMPARE(Grab(second), Grab(first));
     }
@@ -227,9 +240,9 @@ private slots:
     {
         ui::ChartArea area;
         Prepare(area);
-        area.DrawChart(0);
+        area.ShowChart(ChartFor(0));
         const double before = MeanColumnOf(area.Picture(), 0, kRed);
-        area.DrawChart(1);
+        area.ShowChart(ChartFor(1));
         const double after = MeanColumnOf(area.Picture(), 0, kRed);
         // One day later in life, the high comes one day (15.36 pixels) sooner.
         QVERIFY2(qAbs(before - after - 430.0 / 28.0) <= 1.0, qPrintable(QString::number(before - after)));
@@ -251,8 +264,7 @@ private slots:
         QVERIFY2(area.findChild<ui::DayReadoutBox*>() == nullptr, "a readout before the first chart");
 
         const QDate reportDay(2026, 12, 8);
-        area.DrawChart(17100);
-        area.DescribeChart(reportDay, 17100);
+        area.ShowChart(ChartFor(17100));
         const QImage picture = area.Picture();
         const QRgb colours[] = { kRed, kGreen, kViolet };
         const QRegularExpression value(QStringLiteral(" ([+-]?\\d+)% "));
@@ -289,11 +301,88 @@ private slots:
         QCOMPARE(area.Picture(), picture);
     }
 
+    // A keyboard user walks the chart's days: the description follows every
+    // step (the setter raises the event a screen reader speaks), the cursor
+    // line stands on the day's column, and the kept picture never changes.
+    // Day 16137 (7 days before) starts a 33-day cycle: 0%, critical.
+    void dayCursorWalksTheChartAndIsSpoken()
+    {
+        testing_support::ChartAreaHost host;
+        QVERIFY(host.ShowActive());
+        ui::ChartArea* chart = host.area;
+        QPushButton* button = host.button;
+        chart->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(chart, Qt::Key_Right);
+        QCOMPARE(chart->accessibleDescription(), QStringLiteral("No chart drawn yet"));
+        QVERIFY(chart->findChild<QWidget*>(QStringLiteral("dayCursor")) == nullptr);
+
+        button->setFocus();
+        chart->ShowChart(testing_support::kChart2024);
+        const QImage picture = chart->Picture();
+        QTest::keyClick(button, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), chart);
+        auto* cursor = chart->findChild<QWidget*>(QStringLiteral("dayCursor"));
+        QVERIFY(cursor != nullptr && cursor->isVisible());
+        QCOMPARE(cursor->x(), 215);
+        QCOMPARE(chart->accessibleDescription(), kReportDay2024);
+
+        const auto step = [&](Qt::Key key, int column, const char* description) {
+            QTest::keyClick(chart, key);
+            QCOMPARE(cursor->x(), column);
+            QCOMPARE(chart->accessibleDescription(), QString::fromLatin1(description));
+        };
+        step(Qt::Key_Left, 200,
+            "Saturday 16 March 2024, 1 day before the report day: physical -77% rising, emotional -27% falling, "
+            "intellectual 93% rising");
+        step(Qt::Key_Home, 0,
+            "Sunday 3 March 2024, 14 days before the report day: physical 95% falling, emotional 49% rising, "
+            "intellectual -98% rising");
+        step(Qt::Key_Left, 0,
+            "Sunday 3 March 2024, 14 days before the report day: physical 95% falling, emotional 49% rising, "
+            "intellectual -98% rising");
+        step(Qt::Key_PageDown, 108,
+            "Sunday 10 March 2024, 7 days before the report day: physical -68% falling, emotional 92% falling, "
+            "intellectual 0% rising, critical");
+        step(Qt::Key_End, 430,
+            "Sunday 31 March 2024, 14 days after the report day: physical -17% falling, emotional 49% rising, "
+            "intellectual -79% falling");
+        step(Qt::Key_Right, 430,
+            "Sunday 31 March 2024, 14 days after the report day: physical -17% falling, emotional 49% rising, "
+            "intellectual -79% falling");
+        step(Qt::Key_PageUp, 323,
+            "Sunday 24 March 2024, 7 days after the report day: physical 98% rising, emotional -92% rising, "
+            "intellectual 51% falling");
+        QCOMPARE(chart->Picture(), picture);
+
+        // A menu over the chart takes the focus for a while: the cursor stays.
+        for (const QEvent::Type type : { QEvent::FocusOut, QEvent::FocusIn }) {
+            QFocusEvent focus(type, Qt::PopupFocusReason);
+            QApplication::sendEvent(chart, &focus);
+            QVERIFY(cursor->isVisible());
+            QCOMPARE(cursor->x(), 323);
+        }
+
+        // Leaving takes the cursor away; coming back starts on the report day.
+        QTest::keyClick(chart, Qt::Key_Tab);
+        QVERIFY(!cursor->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), chart);
+        QVERIFY(cursor->isVisible());
+        QCOMPARE(cursor->x(), 215);
+        QCOMPARE(chart->accessibleDescription(), kReportDay2024);
+
+        // A new chart puts the cursor back on its report day.
+        QTest::keyClick(chart, Qt::Key_End);
+        chart->ShowChart(testing_support::kChart2024);
+        QCOMPARE(cursor->x(), 215);
+        QCOMPARE(chart->accessibleDescription(), kReportDay2024);
+    }
+
     void birthdayAfterReportDayDrawsLikeAnyOther()
     {
         ui::ChartArea area;
         Prepare(area);
-        area.DrawChart(-50);
+        area.ShowChart(ChartFor(-50));
         const QImage picture = area.Picture();
         // Intellectual: first high 6.25, low 22.75.
         QVERIFY(qAbs(MeanColumnOf(picture, 0, kViolet) - Column(6.25)) <= 1.0);
