@@ -12,7 +12,8 @@
 // the area keeps as the one value of the chart on show (Shown); the user's
 // pointer, keys and focus. Out: the picture, kept until the next chart
 // replaces it; for a screen reader a name and a description of the day under
-// the day cursor; chartShown() to whoever acts on the chart.
+// the day cursor; chartShown() to the context menu's actions, which take the
+// chart on show to the clipboard, files and the printer.
 //
 // Once a chart is shown, the area reads out single days: moving the pointer
 // over it shows the nearest day's values beside the pointer, and with the
@@ -28,7 +29,6 @@
 #include <QImage>
 #include <QWidget>
 
-#include <cstdint>
 #include <optional>
 
 class QLabel;

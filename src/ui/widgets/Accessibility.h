@@ -1,5 +1,13 @@
 #pragma once
 
+// The controls several windows share, and what assistive technology is told
+// about them: the clickable link label (ClickableLabel.h), the tick box that
+// acts as a link (LinkCheckBox.h), their accessible interface
+// (LinkAccessible.h) and the drop-down boxes' (ComboBoxAccessible.h). In:
+// clicks and keys; out: clicked() and toggles to the window that owns them,
+// and names, roles and press actions to a screen reader. They know nothing
+// of any window.
+//
 // What a screen reader is told about the program's own controls, beyond what
 // Qt tells it: link labels (and the exit screen's link check box) are links
 // with a press action, and a drop-down box is named by its accessible name on
