@@ -5,6 +5,29 @@
 #include <algorithm>
 
 namespace ui {
+namespace {
+
+// The day a key leads to from the given day, before the stop at the ends.
+int KeyTarget(DayCursor::Key key, int day)
+{
+    switch (key) {
+    case DayCursor::Key::Left:
+        return day - 1;
+    case DayCursor::Key::Right:
+        return day + 1;
+    case DayCursor::Key::PageUp:
+        return day - 7;
+    case DayCursor::Key::PageDown:
+        return day + 7;
+    case DayCursor::Key::Home:
+        return chart::kFirstDayOffset;
+    case DayCursor::Key::End:
+        return chart::kLastDayOffset;
+    }
+    return day;
+}
+
+} // namespace
 
 void DayCursor::ChartShown(bool focused)
 {
@@ -18,30 +41,9 @@ bool DayCursor::Press(Key key)
 {
     if (!hasChart)
         return false;
-    int target = day;
-    switch (key) {
-    case Key::Left:
-        target = day - 1;
-        break;
-    case Key::Right:
-        target = day + 1;
-        break;
-    case Key::PageUp:
-        target = day - 7;
-        break;
-    case Key::PageDown:
-        target = day + 7;
-        break;
-    case Key::Home:
-        target = chart::kFirstDayOffset;
-        break;
-    case Key::End:
-        target = chart::kLastDayOffset;
-        break;
-    }
     // A key that cannot move past an end is still the cursor's: it brings
     // the box back from the pointer.
-    ShowOn(std::clamp(target, chart::kFirstDayOffset, chart::kLastDayOffset));
+    ShowOn(std::clamp(KeyTarget(key, day), chart::kFirstDayOffset, chart::kLastDayOffset));
     return true;
 }
 
