@@ -222,7 +222,7 @@ void ChartArea::MatchDeviceResolution()
     surface.SetScaleWidth(width);
     // The chart on show again, at the new screen's resolution.
     if (shown)
-        chart::ChartPlot(surface).DrawCycles(shown->DaysSinceBirth());
+        DrawCycles();
 }
 
 int ChartArea::DayColumn(int offset) const
