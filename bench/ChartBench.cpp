@@ -6,9 +6,9 @@
 #include "calendar/CriticalCalendar.h"
 #include "chart/ChartPlot.h"
 #include "chart/CriticalDays.h"
-#include "ui/main/ChartDescription.h"
-#include "ui/main/DayReadout.h"
-#include "ui/main/RetainedSurface.h"
+#include "ui/chart/ChartDescription.h"
+#include "ui/chart/DayReadout.h"
+#include "ui/chart/RetainedSurface.h"
 
 #include <benchmark/benchmark.h>
 
@@ -55,13 +55,15 @@ BENCHMARK(WalkAndPlotOnNullSurface)->Unit(benchmark::kMicrosecond);
 // locale's long format, and the spoken description.
 void DayReadoutAndDescription(benchmark::State& state)
 {
-    const QDate reportDay(2026, 12, 8);
+    using namespace std::chrono;
+    const ui::ShownChart shown { year_month_day { sys_days { 2026y / December / 8d } - days { 17100 } },
+        2026y / December / 8d };
     const QLocale locale(QLocale::English, QLocale::UnitedStates);
     int offset = 0;
     for (auto _ : state) {
         offset = offset == 14 ? -14 : offset + 1;
-        const std::vector<ui::ReadoutLine> lines = ui::DayReadoutLines(reportDay, 17100, offset, locale);
-        const QString description = ui::ChartDescription(reportDay, 17100, offset);
+        const std::vector<ui::ReadoutLine> lines = ui::DayReadoutLines(shown, offset, locale);
+        const QString description = ui::ChartDescription(shown, offset);
         benchmark::DoNotOptimize(lines.data());
         benchmark::DoNotOptimize(description.constData());
     }

@@ -1,11 +1,10 @@
 // The cost of what the chart area's context menu and the renderer write: the
 // report page as a PDF, the chart picture as a PNG and the values as CSV.
 
-#include "chart/DateComposition.h"
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
-#include "ui/main/ChartArea.h"
-#include "ui/main/ChartPicture.h"
+#include "ui/chart/ChartArea.h"
+#include "ui/chart/ChartPicture.h"
 #include "ui/report/ReportPage.h"
 
 #include <QApplication>
@@ -45,7 +44,7 @@ void ChartPictureAsPng(benchmark::State& state)
     ui::ChartArea area;
     area.SetScaleWidth(28);
     area.SetupChartFrame();
-    area.DrawChart(chart::DaysSinceBirth(kBirth, kReport));
+    area.ShowChart({ kBirth, kReport });
     for (auto _ : state) {
         QByteArray png;
         QBuffer buffer(&png);

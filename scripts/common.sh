@@ -36,6 +36,12 @@ configure_and_build() {
     cmake --build "$dir"
 }
 
+# project_version BUILD_DIR: the version the top CMakeLists.txt gives the
+# project, as the configured build folder read it.
+project_version() {
+    sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt"
+}
+
 # The sanitized tests and fuzz targets run headless; a sanitizer finding stops
 # the program at once, so a test or a fuzz run cannot pass over it.
 export_sanitizer_environment() {

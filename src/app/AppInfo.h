@@ -5,9 +5,16 @@
 namespace app {
 
 // Title of every message box.
-inline QString ApplicationTitle() { return QStringLiteral("Tavio Biorhythm Chart Software"); }
+inline QString ApplicationTitle()
+{
+    return QStringLiteral("Tavio Biorhythm Chart Software");
+}
 
-// Caption of the main window, the About box and the exit screen.
-inline QString WindowCaption() { return QStringLiteral("Tavio Biorhythm Chart Software v1.95"); }
+// Caption of the main window, the About box and the exit screen. The version
+// is the project's, given by the build (bio_app_info).
+inline QString WindowCaption()
+{
+    return QStringLiteral("Tavio Biorhythm Chart Software v" BIORHYTHM_VERSION);
+}
 
 } // namespace app

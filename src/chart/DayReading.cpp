@@ -2,6 +2,8 @@
 
 #include "chart/CycleValue.h"
 
+#include <cmath>
+
 namespace chart {
 namespace {
 
@@ -20,6 +22,11 @@ bool IsCritical(std::int64_t dayNumber, std::int16_t length)
     // 2n mod L; it falls within the day when that is under two half days.
     const std::int64_t halfDays = FlooredRemainder(2 * dayNumber, length);
     return halfDays == 0 || halfDays == length - 1;
+}
+
+int WholePercent(double percent)
+{
+    return static_cast<int>(std::lround(percent));
 }
 
 CycleReading ReadCycle(std::int64_t dayNumber, std::int16_t length)

@@ -49,6 +49,14 @@ struct DayReading {
 // critical rule above, alone, for searches that need no values.
 bool IsCritical(std::int64_t dayNumber, std::int16_t length);
 
+// A value in whole percent, as the readout and the spoken description say
+// it: rounded half away from zero (std::lround), so that a value and its
+// mirror image below 0% read as numbers of the same size and only values
+// within half a percent of 0% read "0%". (Halves to even would round 0.5% and
+// 1.5% in opposite directions.) The value table keeps one decimal instead
+// (PercentText in ValueTable.h).
+int WholePercent(double percent);
+
 // One cycle on day number n (negative before birth).
 CycleReading ReadCycle(std::int64_t dayNumber, std::int16_t length);
 

@@ -11,7 +11,7 @@
 #include "chart/ValueTable.h"
 #include "render/RenderOptions.h"
 #include "ui/Look.h"
-#include "ui/main/ChartArea.h"
+#include "ui/chart/ChartArea.h"
 #include "ui/report/ReportPage.h"
 
 #include <QApplication>
@@ -147,7 +147,7 @@ int main(int argc, char* argv[])
         ui::ChartArea area;
         area.SetScaleWidth(chart::kChartDays);
         area.SetupChartFrame();
-        area.DrawChart(chart::DaysSinceBirth(options.birth, options.report));
+        area.ShowChart({ options.birth, options.report });
         const QPixmap picture = area.grab();
         if (picture.devicePixelRatio() != options.scale)
             return Fail("the display platform draws at ratio " + std::to_string(picture.devicePixelRatio()) + ", not "

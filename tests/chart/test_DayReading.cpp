@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -78,6 +79,28 @@ TEST(DayReading, ChartDaysRunFromFourteenBeforeToFourteenAfterAndBeforeBirth)
     EXPECT_TRUE(days[14].cycles[2].critical);
     EXPECT_FALSE(days[15].cycles[2].critical);
 }
+
+struct Rounding {
+    double percent;
+    int whole;
+};
+
+void PrintTo(const Rounding& r, std::ostream* out)
+{
+    *out << r.percent << " -> " << r.whole;
+}
+
+class WholePercent : public testing::TestWithParam<Rounding> { };
+
+TEST_P(WholePercent, RoundsHalvesAwayFromZero)
+{
+    EXPECT_EQ(chart::WholePercent(GetParam().percent), GetParam().whole);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, WholePercent,
+    testing::Values(Rounding { 0.0, 0 }, Rounding { 0.49, 0 }, Rounding { -0.49, 0 }, Rounding { 0.5, 1 },
+        Rounding { -0.5, -1 }, Rounding { 1.5, 2 }, Rounding { 2.5, 3 }, Rounding { -2.5, -3 }, Rounding { -57.3, -57 },
+        Rounding { 99.6, 100 }, Rounding { 100.0, 100 }, Rounding { -100.0, -100 }));
 
 TEST(DayReading, DatesCrossMonthAndYearEnds)
 {

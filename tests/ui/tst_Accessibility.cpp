@@ -5,7 +5,6 @@
 #include "MainWindowHarness.h"
 #include "ui/about/AboutBox.h"
 #include "ui/exit/ExitScreen.h"
-#include "ui/main/ChartArea.h"
 #include "web/PageAddress.h"
 
 #include <QAccessible>
@@ -272,74 +271,6 @@ private slots:
         QCOMPARE(chart->accessibleDescription(),
             QStringLiteral("Tuesday 17 March 2020, report day: physical 0% rising, critical, emotional 0% rising, "
                            "critical, intellectual 0% rising, critical"));
-    }
-
-    // A keyboard user walks the chart's days: the description follows every
-    // step (the setter raises the event a screen reader speaks), the cursor
-    // line stands on the day's column, and the kept picture never changes.
-    // Day 16137 (7 days before) starts a 33-day cycle: 0%, critical.
-    void dayCursorWalksTheChartAndIsSpoken()
-    {
-        MainWindowHarness harness;
-        QVERIFY(harness.ShowActive());
-        auto* chart = harness.Find<ui::ChartArea>("picBiorhythm");
-        auto* button = harness.Find<QPushButton>("cmdBiorythm");
-        chart->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(chart, Qt::Key_Right);
-        QCOMPARE(chart->accessibleDescription(), QStringLiteral("No chart drawn yet"));
-        QVERIFY(chart->findChild<QWidget*>(QStringLiteral("dayCursor")) == nullptr);
-
-        QTest::mouseClick(button, Qt::LeftButton);
-        const QImage picture = chart->Picture();
-        QTest::keyClick(button, Qt::Key_Tab);
-        QCOMPARE(testing_support::FocusedControl(), QStringLiteral("picBiorhythm"));
-        auto* cursor = chart->findChild<QWidget*>(QStringLiteral("dayCursor"));
-        QVERIFY(cursor != nullptr && cursor->isVisible());
-        QCOMPARE(cursor->x(), 215);
-        QCOMPARE(chart->accessibleDescription(), kReportDay2024);
-
-        const auto step = [&](Qt::Key key, int column, const char* description) {
-            QTest::keyClick(chart, key);
-            QCOMPARE(cursor->x(), column);
-            QCOMPARE(chart->accessibleDescription(), QString::fromLatin1(description));
-        };
-        step(Qt::Key_Left, 200,
-            "Saturday 16 March 2024, 1 day before the report day: physical -77% rising, emotional -27% falling, "
-            "intellectual 93% rising");
-        step(Qt::Key_Home, 0,
-            "Sunday 3 March 2024, 14 days before the report day: physical 95% falling, emotional 49% rising, "
-            "intellectual -98% rising");
-        step(Qt::Key_Left, 0,
-            "Sunday 3 March 2024, 14 days before the report day: physical 95% falling, emotional 49% rising, "
-            "intellectual -98% rising");
-        step(Qt::Key_PageDown, 108,
-            "Sunday 10 March 2024, 7 days before the report day: physical -68% falling, emotional 92% falling, "
-            "intellectual 0% rising, critical");
-        step(Qt::Key_End, 430,
-            "Sunday 31 March 2024, 14 days after the report day: physical -17% falling, emotional 49% rising, "
-            "intellectual -79% falling");
-        step(Qt::Key_Right, 430,
-            "Sunday 31 March 2024, 14 days after the report day: physical -17% falling, emotional 49% rising, "
-            "intellectual -79% falling");
-        step(Qt::Key_PageUp, 323,
-            "Sunday 24 March 2024, 7 days after the report day: physical 98% rising, emotional -92% rising, "
-            "intellectual 51% falling");
-        QCOMPARE(chart->Picture(), picture);
-
-        // Leaving takes the cursor away; coming back starts on the report day.
-        QTest::keyClick(chart, Qt::Key_Tab);
-        QVERIFY(!cursor->isVisible());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QCOMPARE(testing_support::FocusedControl(), QStringLiteral("picBiorhythm"));
-        QVERIFY(cursor->isVisible());
-        QCOMPARE(cursor->x(), 215);
-        QCOMPARE(chart->accessibleDescription(), kReportDay2024);
-
-        // A new chart puts the cursor back on its report day.
-        QTest::keyClick(chart, Qt::Key_End);
-        harness.Find<QAction>("mnuRun")->trigger();
-        QCOMPARE(cursor->x(), 215);
-        QCOMPARE(chart->accessibleDescription(), kReportDay2024);
     }
 
     void accessKeysOfTheMainWindow()

@@ -2,7 +2,7 @@
 
 #include "app/AppInfo.h"
 #include "ui/Look.h"
-#include "ui/main/ClickableLabel.h"
+#include "ui/widgets/ClickableLabel.h"
 #include "web/Launcher.h"
 
 #include <QFrame>

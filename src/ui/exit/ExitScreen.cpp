@@ -4,8 +4,8 @@
 #include "ui/Look.h"
 #include "ui/exit/NavyPanel.h"
 #include "ui/exit/ReferAFriendForm.h"
-#include "ui/main/ClickableLabel.h"
-#include "ui/main/LinkCheckBox.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/LinkCheckBox.h"
 #include "web/Launcher.h"
 #include "web/PageAddress.h"
 
@@ -16,9 +16,6 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include <chrono>
-#include <cmath>
-#include <random>
 #include <utility>
 
 #ifdef Q_OS_WIN
@@ -100,7 +97,7 @@ ExitScreen::ExitScreen(web::Launcher& launcher, app::MessagePrompter& prompter, 
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setGeometry(TwipsRect(120, 840, 6975, 1095));
-    Label2->setText(SupportMessage(1));
+    Label2->setText(FromUtf8(SupportMessage(1)));
 
     Frame2->setGeometry(TwipsRect(120, 3240, 7065, 1455));
 
@@ -158,7 +155,7 @@ void ExitScreen::Form_Load()
     setWindowIcon(ApplicationIcon());
     picNagscreen2Icon->setPixmap(ApplicationIconPixmap(32));
 
-    Label2->setText(SupportMessage(MessageIndex(random ? random() : TimerSeededDraw())));
+    Label2->setText(FromUtf8(SupportMessage(SupportMessageIndex(random ? random() : TimerSeededDraw()))));
 
     KeepOnTop();
 }
@@ -171,49 +168,6 @@ void ExitScreen::KeepOnTop()
 #ifndef Q_OS_WIN
     setWindowFlag(Qt::WindowStaysOnTopHint);
 #endif
-}
-
-int ExitScreen::MessageIndex(float r)
-{
-    const float k = std::floor(r * 4.0F);
-    if (!(k >= 0.0F))
-        return 0;
-    return k >= 3.0F ? 3 : static_cast<int>(k);
-}
-
-QString ExitScreen::SupportMessage(int index)
-{
-    const QString domain = SiteDomain();
-    switch (index) {
-    case 0:
-        return QStringLiteral("Programs like this one can only be made and kept up to date with your support. The "
-                              "best way to support us is to visit our discussion board at %1 regularly and join in "
-                              "its discussions and other activities.")
-            .arg(domain);
-    case 2:
-        return QStringLiteral("%1 is a free online discussion forum for all things esoteric. Help the site develop "
-                              "and maintain this program by visiting it regularly.")
-            .arg(domain);
-    case 3:
-        return QStringLiteral("%1 needs your help. Visit it regularly and take part in its discussions and "
-                              "activities, so that we can keep this program up to date and build more.")
-            .arg(domain);
-    default:
-        return QStringLiteral("Please visit %1 regularly and support it by joining in the discussions and other "
-                              "activities. We cannot support and maintain these programs unless you visit the site "
-                              "regularly.")
-            .arg(domain);
-    }
-}
-
-float ExitScreen::TimerSeededDraw()
-{
-    std::mt19937 generator(
-        static_cast<std::mt19937::result_type>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-    // 24 random bits over 2^24: every value fits a float exactly and 1 is
-    // never reached, which a float uniform distribution cannot promise.
-    std::uniform_int_distribution<std::uint32_t> bits(0, (1U << 24) - 1);
-    return static_cast<float>(bits(generator)) / 16777216.0F;
 }
 
 void ExitScreen::showEvent(QShowEvent* event)

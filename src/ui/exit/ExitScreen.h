@@ -7,8 +7,12 @@
 // In: the launcher, the message prompter, the quit function and a random
 // source. Out: pages and the referral address handed to the launcher, the
 // form's warning boxes, and the end of the program however the screen closes.
-// The referral rules live in ReferAFriend (no toolkit); the widgets read their
-// boxes, call it, and show what it answers.
+// The rules live apart from the widgets, without the toolkit: the choice of
+// the support message in SupportMessage.h, the referral's checks and address
+// in ReferAFriend.h. The widgets read their boxes, call them, and show what
+// they answer.
+
+#include "ui/exit/SupportMessage.h"
 
 #include <QWidget>
 
@@ -40,13 +44,6 @@ public:
     // Builds the controls and runs the load; does not show.
     ExitScreen(web::Launcher& launcher, app::MessagePrompter& prompter, std::function<void()> quit,
         RandomSource random = TimerSeededDraw, QWidget* parent = nullptr);
-
-    // The support message for a draw: floor(r * 4), kept to 0..3.
-    static int MessageIndex(float r);
-    static QString SupportMessage(int index);
-
-    // A generator seeded afresh from the high-resolution clock, one draw.
-    static float TimerSeededDraw();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -9,11 +9,11 @@
 #include "chart/DateComposition.h"
 #include "ui/Look.h"
 #include "ui/about/AboutBox.h"
-#include "ui/main/Accessibility.h"
-#include "ui/main/ChartActions.h"
-#include "ui/main/ChartArea.h"
-#include "ui/main/ClickableLabel.h"
+#include "ui/chart/ChartActions.h"
+#include "ui/chart/ChartArea.h"
 #include "ui/main/DateEntry.h"
+#include "ui/widgets/Accessibility.h"
+#include "ui/widgets/ClickableLabel.h"
 #include "web/Launcher.h"
 
 #include <QApplication>
@@ -413,8 +413,11 @@ void MainWindow::Form_Load()
     SetEditableText(cboReportDay, QString::number(static_cast<unsigned>(services.clock.Today().day())));
     const QString thisYear = QString::number(static_cast<int>(services.clock.Today().year()));
     cboReportYear->setEditText(thisYear);
-    if (const auto today = ComposeFromBoxes(cboReportMonth, cboReportDay, cboReportYear))
-        ReportDate = *today;
+    // Above the chart until the first one: the report day the boxes start
+    // with, or the zero date should they spell none.
+    const std::chrono::year_month_day firstReportDate
+        = ComposeFromBoxes(cboReportMonth, cboReportDay, cboReportYear)
+              .value_or(std::chrono::year { 1899 } / std::chrono::December / 30);
 
     SetPickOnlyText(cboBirthMonth, FromUtf8(chart::kMonthAbbreviations.front()));
 
@@ -439,7 +442,7 @@ void MainWindow::Form_Load()
     lblMost->setText(QString::number(half));
     lblMost->adjustSize();
     lblMost->move(mostRight - lblMost->width() + 1, lblMost->y());
-    ShowReportDate();
+    ShowReportDate(firstReportDate);
 }
 
 void MainWindow::PlaceOnScreen()
@@ -463,9 +466,9 @@ void MainWindow::showEvent(QShowEvent* event)
     }
 }
 
-void MainWindow::ShowReportDate()
+void MainWindow::ShowReportDate(std::chrono::year_month_day reportDate)
 {
-    lblDate->setText(app::ShortDateText(app::ToQDate(ReportDate)));
+    lblDate->setText(app::ShortDateText(app::ToQDate(reportDate)));
     lblDate->adjustSize();
     lblDate->move(picBiorhythm->x() + picBiorhythm->width() / 2 - lblDate->width() / 2, lblDate->y());
 }
@@ -475,8 +478,8 @@ void MainWindow::cmdBiorythm_Click()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
 
-    // A triple that is no calendar date changes nothing: the chart, the date
-    // above it and both stored dates stay as they were.
+    // A triple that is no calendar date changes nothing: the chart on show
+    // and the date above it stay as they were.
     const auto birth = ComposeFromBoxes(cboBirthMonth, cboBirthDay, cboBirthYear);
     const auto report = ComposeFromBoxes(cboReportMonth, cboReportDay, cboReportYear);
     if (!birth || !report) {
@@ -487,13 +490,8 @@ void MainWindow::cmdBiorythm_Click()
             app::MessageIcon::Critical, app::MessageButtons::Ok);
         return;
     }
-    BirthDate = *birth;
-    ReportDate = *report;
-    ShowReportDate();
-    const std::int32_t days = chart::DaysSinceBirth(BirthDate, ReportDate);
-    picBiorhythm->DrawChart(days);
-    picBiorhythm->DescribeChart(app::ToQDate(ReportDate), days);
-    chartActions->ChartShown(BirthDate, ReportDate);
+    ShowReportDate(*report);
+    picBiorhythm->ShowChart({ *birth, *report });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -2,13 +2,17 @@
 
 // The main window frmBio: the chart area on the left; on the right the date
 // boxes with the chart button, the explanation panel and the advertising
-// links; menus along the top.
+// links; menus along the top. This folder also holds the date boxes' rules
+// (DateEntry.h, WholeNumberText.h; no toolkit) and the explanation texts
+// (Explanations.h).
 //
 // In: the six date boxes' texts, today's date from the injected clock, menu
-// choices, clicks and mouse movements. Out: the chart picture and the date
-// above it, pages handed to the launcher, the About box, and, when the window
-// closes, the exit screen. Everything outside the window (launcher, message
-// boxes, clock, reminder, exit screen) comes in through MainWindowServices.
+// choices, clicks and mouse movements. Out: each chart request's birthday
+// and report day to the chart area (ui/chart, which draws, reads out and
+// acts on the chart) and the date above it, pages handed to the launcher,
+// the About box, and, when the window closes, the exit screen. Everything
+// outside the window (launcher, message boxes, clock, reminder, exit screen)
+// comes in through MainWindowServices.
 
 #include "ui/main/Explanations.h"
 
@@ -67,7 +71,7 @@ private:
     void PlaceOnScreen();
 
     void cmdBiorythm_Click();
-    void ShowReportDate();
+    void ShowReportDate(std::chrono::year_month_day reportDate);
 
     void cboBirthDay_LostFocus();
     void cboReportDay_LostFocus();
@@ -95,12 +99,6 @@ private:
 
     MainWindowServices services;
     bool shownBefore = false;
-
-    // The dates of the last chart; the birthday starts at the zero date.
-    std::chrono::year_month_day BirthDate { std::chrono::year { 1899 }, std::chrono::December,
-        std::chrono::day { 30 } };
-    std::chrono::year_month_day ReportDate { std::chrono::year { 1899 }, std::chrono::December,
-        std::chrono::day { 30 } };
 
     QGroupBox* Frame3 = nullptr;
     QWidget* picExplain = nullptr;

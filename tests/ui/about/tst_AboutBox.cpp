@@ -1,6 +1,6 @@
 #include "RecordingLauncher.h"
 #include "ui/about/AboutBox.h"
-#include "ui/main/ClickableLabel.h"
+#include "ui/widgets/ClickableLabel.h"
 #include "web/PageAddress.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "MainWindowHarness.h"
 #include "app/DateText.h"
-#include "ui/main/ChartArea.h"
+#include "ui/chart/ChartArea.h"
 
 #include <QAction>
 #include <QLabel>
@@ -54,11 +54,15 @@ private slots:
     void buttonAndMenuDrawTheSamePicture()
     {
         const QImage frameOnly = chart->Picture();
+        // The chart area's actions act on the chart the window shows.
+        auto* copy = harness->Find<QAction>("mnuCopyChart");
+        QVERIFY(copy && !copy->isEnabled());
         Fill(*harness, "Birth", { "Jul", "20", "1969" });
         Fill(*harness, "Report", { "Aug", "1", "2024" });
         QTest::mouseClick(button, Qt::LeftButton);
         const QImage fromButton = chart->Picture();
         QVERIFY(fromButton != frameOnly);
+        QVERIFY(copy->isEnabled());
         menu->trigger();
         QCOMPARE(chart->Picture(), fromButton);
         QTest::mouseClick(button, Qt::LeftButton);

@@ -1,0 +1,239 @@
+#include "ui/chart/ChartActions.h"
+
+#include "app/MessagePrompter.h"
+#include "chart/ValueTable.h"
+#include "ui/Look.h"
+#include "ui/chart/ChartArea.h"
+#include "ui/chart/ChartPicture.h"
+#include "ui/chart/PrintLoader.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace ui {
+namespace {
+
+QString DefaultFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+} // namespace
+
+ChartActions::ChartActions(ChartArea& area, app::MessagePrompter& prompter, QObject* parent)
+    : QObject(parent)
+    , area(area)
+    , prompter(prompter)
+    , askSavePath([](QWidget* owner, const QString& caption, const QString& suggested, const QString& filter) {
+        return QFileDialog::getSaveFileName(owner, caption, suggested, filter);
+    })
+{
+    setObjectName(QStringLiteral("chartActions"));
+    mnuCopyChart = AddAction("mnuCopyChart", QStringLiteral("Copy Chart"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuSaveChart = AddAction("mnuSaveChart", QStringLiteral("Save Chart As..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuExportValues
+        = AddAction("mnuExportValues", QStringLiteral("Export Values..."), QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuPrint = AddAction("mnuPrint", QStringLiteral("Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuPrintPreview = AddAction("mnuPrintPreview", QStringLiteral("Print Preview..."), QKeySequence());
+    connect(mnuCopyChart, &QAction::triggered, this, &ChartActions::CopyChart);
+    connect(mnuSaveChart, &QAction::triggered, this, &ChartActions::SaveChartAs);
+    connect(mnuExportValues, &QAction::triggered, this, &ChartActions::ExportValues);
+    connect(mnuPrint, &QAction::triggered, this, &ChartActions::Print);
+    connect(mnuPrintPreview, &QAction::triggered, this, &ChartActions::PrintPreview);
+    connect(&area, &ChartArea::chartShown, this, &ChartActions::EnableItems);
+    area.installEventFilter(this);
+}
+
+QAction* ChartActions::AddAction(const char* name, const QString& text, const QKeySequence& shortcut)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    // Only while the chart area has the focus: Ctrl+C in a date box still
+    // copies its text.
+    action->setShortcutContext(Qt::WidgetShortcut);
+    action->setEnabled(false);
+    area.addAction(action);
+    return action;
+}
+
+void ChartActions::EnableItems()
+{
+    for (QAction* action : { mnuCopyChart, mnuSaveChart, mnuExportValues, mnuPrint, mnuPrintPreview })
+        action->setEnabled(true);
+}
+
+void ChartActions::SetSavePathAsker(SavePathAsker asker)
+{
+    askSavePath = std::move(asker);
+}
+
+QMenu* ChartActions::Menu()
+{
+    if (menu == nullptr) {
+        menu = new QMenu(&area);
+        menu->setObjectName(QStringLiteral("chartMenu"));
+        menu->addAction(mnuCopyChart);
+        menu->addAction(mnuSaveChart);
+        menu->addAction(mnuExportValues);
+        menu->addSeparator();
+        menu->addAction(mnuPrint);
+        menu->addAction(mnuPrintPreview);
+    }
+    return menu;
+}
+
+void ChartActions::ShowMenu(const QPoint& globalPosition)
+{
+    Menu()->popup(globalPosition);
+}
+
+bool ChartActions::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &area) {
+        if (event->type() == QEvent::ContextMenu) {
+            const auto* request = static_cast<QContextMenuEvent*>(event);
+            ShowMenu(request->reason() == QContextMenuEvent::Mouse ? request->globalPos()
+                                                                   : area.mapToGlobal(area.rect().center()));
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+            if ((key->key() == Qt::Key_Menu && modifiers == Qt::NoModifier)
+                || (key->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+                ShowMenu(area.mapToGlobal(area.rect().center()));
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ChartActions::CopyChart()
+{
+    const std::optional<ShownChart>& shown = area.Shown();
+    if (!shown)
+        return;
+    auto* data = new QMimeData;
+    data->setImageData(ChartPicture(area));
+    data->setText(FromUtf8(chart::ValuesTabSeparated(shown->birth, shown->report)));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+QString ChartActions::AskPath(const QString& caption, const QString& extension, const QString& filter)
+{
+    const QString folder = lastFolder.isEmpty() ? DefaultFolder() : lastFolder;
+    const QString name = QStringLiteral("%1.%2").arg(DocumentName(), extension);
+    QString path = askSavePath(area.window(), caption, QDir(folder).filePath(name), filter);
+    if (path.isEmpty())
+        return path;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + extension;
+    lastFolder = QFileInfo(path).absolutePath();
+    return path;
+}
+
+void ChartActions::SaveChartAs()
+{
+    if (!area.Shown())
+        return;
+    const QString path
+        = AskPath(QStringLiteral("Save Chart As"), QStringLiteral("png"), QStringLiteral("PNG image (*.png)"));
+    if (path.isEmpty())
+        return;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!ChartPicture(area).save(&buffer, "PNG")) {
+        ShowSaveFailure(path, QStringLiteral("The picture could not be encoded"));
+        return;
+    }
+    Write(path, png);
+}
+
+void ChartActions::ExportValues()
+{
+    const std::optional<ShownChart>& shown = area.Shown();
+    if (!shown)
+        return;
+    const QString path
+        = AskPath(QStringLiteral("Export Values"), QStringLiteral("csv"), QStringLiteral("CSV file (*.csv)"));
+    if (path.isEmpty())
+        return;
+    Write(path, QByteArray::fromStdString(chart::ValuesCsv(shown->birth, shown->report)));
+}
+
+bool ChartActions::Write(const QString& path, const QByteArray& data)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        ShowSaveFailure(path, file.errorString());
+        return false;
+    }
+    if (file.write(data) != data.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        ShowSaveFailure(path, reason);
+        return false;
+    }
+    if (!file.commit()) {
+        ShowSaveFailure(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+void ChartActions::ShowSaveFailure(const QString& path, const QString& reason)
+{
+    prompter.Show(QStringLiteral("Could Not Save %1\n%2").arg(QDir::toNativeSeparators(path), reason),
+        app::MessageIcon::Critical, app::MessageButtons::Ok);
+}
+
+void ChartActions::Print()
+{
+    const PrintEntryPoints* printing = Printing();
+    if (printing == nullptr)
+        return;
+    const ShownChart& shown = *area.Shown();
+    QString error;
+    if (!printing->printReport(area.window(), DocumentName(), shown.birth, shown.report, error) && !error.isEmpty())
+        prompter.Show(error, app::MessageIcon::Critical, app::MessageButtons::Ok);
+}
+
+void ChartActions::PrintPreview()
+{
+    if (const PrintEntryPoints* printing = Printing())
+        printing->previewReport(area.window(), DocumentName(), area.Shown()->birth, area.Shown()->report);
+}
+
+const PrintEntryPoints* ChartActions::Printing()
+{
+    if (!area.Shown())
+        return nullptr;
+    QString error;
+    const PrintEntryPoints* printing = LoadPrinting(error);
+    if (printing == nullptr)
+        prompter.Show(
+            QStringLiteral("Could Not Print\n%1").arg(error), app::MessageIcon::Critical, app::MessageButtons::Ok);
+    return printing;
+}
+
+QString ChartActions::DocumentName() const
+{
+    return QStringLiteral("biorhythm-%1").arg(FromUtf8(chart::IsoDate(area.Shown()->report)));
+}
+
+} // namespace ui

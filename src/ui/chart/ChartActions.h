@@ -1,0 +1,86 @@
+#pragma once
+
+// What the user can do with the chart on show, from the chart area's context
+// menu (right click, the Menu key or Shift+F10) or its shortcuts while the
+// area has the focus: copy it (the picture and the value table as
+// tab-separated text, in one clipboard item), save the picture as PNG,
+// export the values as CSV, print the report page or preview it. Before the
+// first chart every item is disabled.
+//
+// In: the chart area and the chart it shows (ChartArea::Shown), the message
+// prompter and "ask for a save path" for what goes to the user. Out: the
+// clipboard, files (written whole or not at all), the printer. Menu() is the
+// one place that builds the menu; each item is made by AddAction.
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QKeySequence;
+class QMenu;
+class QPoint;
+class QWidget;
+
+namespace app {
+class MessagePrompter;
+}
+
+namespace ui {
+
+class ChartArea;
+struct PrintEntryPoints;
+
+// Asks where to save: the chosen path, or empty when the user cancels.
+using SavePathAsker = std::function<QString(
+    QWidget* parent, const QString& caption, const QString& suggestedPath, const QString& filter)>;
+
+class ChartActions : public QObject {
+    Q_OBJECT
+public:
+    // Every item is enabled once the area shows its first chart.
+    ChartActions(ChartArea& area, app::MessagePrompter& prompter, QObject* parent = nullptr);
+
+    // Replaces the file dialog (tests).
+    void SetSavePathAsker(SavePathAsker asker);
+
+    // The context menu, made when first needed.
+    QMenu* Menu();
+
+    void CopyChart();
+    void SaveChartAs();
+    void ExportValues();
+    void Print();
+    void PrintPreview();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* AddAction(const char* name, const QString& text, const QKeySequence& shortcut);
+    void EnableItems();
+    void ShowMenu(const QPoint& globalPosition);
+    QString AskPath(const QString& caption, const QString& extension, const QString& filter);
+    // Writes data whole or not at all; a failure is shown to the user.
+    bool Write(const QString& path, const QByteArray& data);
+    void ShowSaveFailure(const QString& path, const QString& reason);
+    // The print module, loaded at first use; nothing (and a message) when it
+    // cannot be loaded or no chart is shown.
+    const PrintEntryPoints* Printing();
+    QString DocumentName() const;
+
+    ChartArea& area;
+    app::MessagePrompter& prompter;
+    SavePathAsker askSavePath;
+    QString lastFolder;
+
+    QAction* mnuCopyChart = nullptr;
+    QAction* mnuSaveChart = nullptr;
+    QAction* mnuExportValues = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuPrintPreview = nullptr;
+    QMenu* menu = nullptr;
+};
+
+} // namespace ui

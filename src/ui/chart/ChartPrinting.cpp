@@ -1,0 +1,66 @@
+#include "ui/chart/ChartPrinting.h"
+
+#include "ui/report/ReportPage.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace ui {
+namespace {
+
+void SetUp(QPrinter& printer, const QString& documentName)
+{
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setDocName(documentName);
+}
+
+bool PaintPage(QPrinter& printer, std::chrono::year_month_day birth, std::chrono::year_month_day report)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    // The painter's origin is the printable area's top left corner.
+    const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    DrawReportPage(painter, page, birth, report);
+    return painter.end();
+}
+
+} // namespace
+
+bool PrintReport(QWidget* parent, const QString& documentName, std::chrono::year_month_day birth,
+    std::chrono::year_month_day report, QString& error)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetUp(printer, documentName);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (!PaintPage(printer, birth, report)) {
+        const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        error = QStringLiteral("Could Not Print To %1").arg(target);
+        return false;
+    }
+    return true;
+}
+
+void PreviewReport(
+    QWidget* parent, const QString& documentName, std::chrono::year_month_day birth, std::chrono::year_month_day report)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetUp(printer, documentName);
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+        [birth, report](QPrinter* target) { PaintPage(*target, birth, report); });
+    dialog.exec();
+}
+
+} // namespace ui
+
+extern "C" Q_DECL_EXPORT const ui::PrintEntryPoints* BiorhythmPrintEntryPoints()
+{
+    static const ui::PrintEntryPoints entryPoints { &ui::PrintReport, &ui::PreviewReport };
+    return &entryPoints;
+}

@@ -1,6 +1,0 @@
-bio_add_gtest(test_app_settings_core test_windows1252.cpp test_round_half_even.cpp LIBS bio_app_core)
-bio_add_qtest(tst_app_scramble_text tst_scramble_text.cpp LIBS bio_app)
-bio_add_qtest(tst_app_date_text tst_date_text.cpp LIBS bio_app)
-bio_add_qtest(tst_app_settings_store tst_settings_store.cpp LIBS bio_app)
-bio_add_qtest(tst_app_update_reminder tst_update_reminder.cpp LIBS bio_app)
-bio_add_qtest(tst_app_message_box_prompter tst_message_box_prompter.cpp LIBS bio_app)

@@ -1,0 +1,215 @@
+#include "chart/ValueTable.h"
+#include "ui/Look.h"
+#include "ui/chart/ChartArea.h"
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status;
+    QString errors;
+};
+
+Run Render(const QStringList& arguments, QByteArray* output = nullptr, const QString& workingFolder = QString())
+{
+    QProcess process;
+    process.setWorkingDirectory(workingFolder);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    // As in a cron job or a container, where Qt would warn about it.
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(BIORHYTHM_RENDER_PATH), arguments);
+    if (!process.waitForFinished(60000))
+        return { -1, QStringLiteral("did not finish") };
+    if (process.exitStatus() != QProcess::NormalExit)
+        return { -1, QStringLiteral("crashed") };
+    if (output != nullptr)
+        *output = process.readAllStandardOutput();
+    return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()) };
+}
+
+// Lines of the error output that are the program's own.
+QStringList OwnLines(const QString& errors)
+{
+    return errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts).filter(QStringLiteral("biorhythm-render:"));
+}
+
+} // namespace
+
+class RenderProgramTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(folder.isValid());
+        ui::InstallFontSubstitutes();
+    }
+
+    void drawsTheChartAreaAsTheWindowShowsIt()
+    {
+        const QString path = folder.filePath(QStringLiteral("chart.png"));
+        const Run run = Render({ QStringLiteral("--birth"), QStringLiteral("1980-01-04"), QStringLiteral("--report"),
+            QStringLiteral("2024-06-15"), QStringLiteral("--output"), path });
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.errors, QString());
+        QImage written(path);
+        QCOMPARE(written.size(), QSize(431, 431));
+
+        // The same picture as the widget itself shows for these dates.
+        ui::ChartArea area;
+        area.SetScaleWidth(28);
+        area.SetupChartFrame();
+        using namespace std::chrono;
+        area.ShowChart({ 1980y / January / 4d, 2024y / June / 15d });
+        const QImage shown = area.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(written.convertToFormat(QImage::Format_RGB32), shown);
+    }
+
+    void scalesToHighDensity_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("2") << 2;
+        QTest::newRow("4") << 4;
+    }
+
+    void scalesToHighDensity()
+    {
+        QFETCH(int, scale);
+        const QString path = folder.filePath(QStringLiteral("scaled%1.png").arg(scale));
+        const Run run = Render({ QStringLiteral("--birth=1980-01-04"), QStringLiteral("--report=1980-01-04"),
+            QStringLiteral("--output=") + path, QStringLiteral("--scale=%1").arg(scale) });
+        QCOMPARE(run.status, 0);
+        const QImage written(path);
+        QCOMPARE(written.size(), QSize(431, 431) * scale);
+        // Birthday on the report day: the curves meet where the white lines
+        // cross, and the lows reach the bottom device row.
+        QCOMPARE(written.pixel(215 * scale, 215 * scale), qRgb(255, 255, 255));
+        bool lowReachesBottom = false;
+        for (int x = 0; x < written.width() && !lowReachesBottom; ++x)
+            lowReachesBottom = written.pixel(x, written.height() - 1) == qRgb(255, 0, 0);
+        QVERIFY(lowReachesBottom);
+    }
+
+    void helpExplainsAndSucceeds()
+    {
+        QProcess process;
+        process.start(QStringLiteral(BIORHYTHM_RENDER_PATH), { QStringLiteral("--help") });
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(process.readAllStandardOutput().contains("--birth YYYY-MM-DD"));
+    }
+
+    void writesTheReportPage_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("A4, the default") << QString() << QStringLiteral("595 x 842 pts (A4)");
+        QTest::newRow("Letter") << QStringLiteral("letter") << QStringLiteral("612 x 792 pts (letter)");
+    }
+
+    void writesTheReportPage()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, size);
+        const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        QVERIFY2(!pdftotext.isEmpty() && !pdfinfo.isEmpty(), "poppler-utils is not installed");
+        const QString path = folder.filePath(QStringLiteral("report%1.PDF").arg(page));
+        QStringList arguments { QStringLiteral("--birth=1980-01-04"), QStringLiteral("--report=2024-06-15"),
+            QStringLiteral("--output=") + path };
+        if (!page.isEmpty())
+            arguments << QStringLiteral("--page") << page;
+        const Run run = Render(arguments);
+        QCOMPARE(run.status, 0);
+
+        QProcess info;
+        info.start(pdfinfo, { path });
+        QVERIFY(info.waitForFinished(60000));
+        const QString facts = QString::fromUtf8(info.readAllStandardOutput()).simplified();
+        QVERIFY2(facts.contains(QStringLiteral("Pages: 1 ")), qPrintable(facts));
+        QVERIFY2(facts.contains(QStringLiteral("Page size: ") + size), qPrintable(facts));
+
+        // Each of the 29 rows as one line of text: date, day and the values.
+        QProcess text;
+        text.start(pdftotext, { QStringLiteral("-layout"), path, QStringLiteral("-") });
+        QVERIFY(text.waitForFinished(60000));
+        const QString shown = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        using namespace std::chrono;
+        for (const chart::ValueRow& row : chart::ReadValueRows(1980y / January / 4d, 2024y / June / 15d)) {
+            QString expected = QString::fromStdString(chart::IsoDate(row.date)) + QLatin1Char(' ')
+                + (row.day.offset > 0 ? QStringLiteral("+") : QString()) + QString::number(row.day.offset);
+            for (const chart::CycleReading& cycle : row.day.cycles)
+                expected += QStringLiteral(" %1%").arg(QString::fromStdString(chart::PercentText(cycle.percent)));
+            QVERIFY2(shown.contains(expected), qPrintable(expected));
+        }
+        QVERIFY(shown.contains(QStringLiteral("Birthday: 1980-01-04")));
+    }
+
+    void writesTheValues()
+    {
+        QByteArray standardOutput;
+        const QString path = folder.filePath(QStringLiteral("values.csv"));
+        const QStringList dates { QStringLiteral("--birth=2000-02-29"), QStringLiteral("--report=1999-12-31") };
+        QCOMPARE(
+            Render(dates + QStringList { QStringLiteral("--values"), QStringLiteral("-") }, &standardOutput).status, 0);
+        QCOMPARE(Render(dates + QStringList { QStringLiteral("--values"), path }).status, 0);
+        using namespace std::chrono;
+        const std::string csv = chart::ValuesCsv(2000y / February / 29d, 1999y / December / 31d);
+        QCOMPARE(standardOutput.toStdString(), csv);
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll().toStdString(), csv);
+    }
+
+    // Every refusal: exit status 2, one line that names what is wrong, and
+    // nothing left behind, neither the file nor a part of it nor a folder.
+    void refusalsLeaveNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("named");
+        const auto row = [](const char* tag, const char* arguments, const char* named) {
+            QTest::newRow(tag) << QString::fromLatin1(arguments).split(QLatin1Char(' ')) << QString::fromLatin1(named);
+        };
+        row("missing option", "--birth 1980-01-04 --output refused.png", "--report");
+        row("unknown option", "--birth 1980-01-04 --report 1980-01-04 --size 3 --output refused.png", "--size");
+        row("no such day", "--birth 2023-02-29 --report 2024-01-01 --output refused.png", "2023-02-29");
+        row("scale out of range", "--birth 1980-01-04 --report 2024-01-01 --scale 5 --output refused.png", "--scale");
+        row("unknown extension", "--birth=1980-01-04 --report=2024-01-01 --output refused.jpg", "refused.jpg");
+        row("bad page size", "--birth=1980-01-04 --report=2024-01-01 --output refused.pdf --page a5", "a5");
+        row("picture in no folder", "--birth 1980-01-04 --report 2024-01-01 --output no/such/folder/refused.png",
+            "no/such/folder/refused.png");
+        row("report in no folder", "--birth=1980-01-04 --report=2024-01-01 --output none/refused.pdf",
+            "none/refused.pdf");
+        row("values in no folder",
+            "--birth=1980-01-04 --report=2024-01-01 --output refused.pdf --values none/refused.csv",
+            "none/refused.csv");
+    }
+
+    void refusalsLeaveNothing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, named);
+        const QTemporaryDir empty;
+        const Run run = Render(arguments, nullptr, empty.path());
+        QCOMPARE(run.status, 2);
+        const QStringList lines = OwnLines(run.errors);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().contains(named), qPrintable(lines.first()));
+        QCOMPARE(QDir(empty.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    }
+
+private:
+    QTemporaryDir folder;
+};
+
+QTEST_MAIN(RenderProgramTest)
+#include "tst_RenderProgram.moc"

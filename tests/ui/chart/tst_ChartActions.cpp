@@ -1,0 +1,144 @@
+#include "ChartAreaHost.h"
+#include "ScriptedPrompter.h"
+#include "chart/ValueTable.h"
+#include "ui/chart/ChartActions.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using testing_support::ChartAreaHost;
+using testing_support::kChart2024;
+
+namespace {
+
+using namespace std::chrono;
+
+// The pixels alone: a PNG read back carries no device pixel ratio.
+QImage Rgb(const QImage& image)
+{
+    QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    pixels.setDevicePixelRatio(1);
+    return pixels;
+}
+
+} // namespace
+
+class ChartActionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        host = std::make_unique<ChartAreaHost>();
+        prompter = std::make_unique<testing_support::ScriptedPrompter>();
+        area = host->area;
+        actions = new ui::ChartActions(*area, *prompter, &host->window);
+        QVERIFY(host->ShowActive());
+        actions->SetSavePathAsker([this](QWidget*, const QString&, const QString& suggested, const QString&) {
+            suggestions << suggested;
+            return answer;
+        });
+    }
+
+    void cleanup()
+    {
+        host.reset();
+        prompter.reset();
+    }
+
+    void keyboardOpensTheMenuDisabledUntilTheFirstChart()
+    {
+        area->setFocus();
+        QTest::keyClick(area, Qt::Key_F10, Qt::ShiftModifier);
+        QMenu* menu = actions->Menu();
+        QTRY_VERIFY(menu->isVisible());
+        QStringList texts;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            texts << action->text();
+            QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
+        }
+        QCOMPARE(texts,
+            QStringList({ QStringLiteral("Copy Chart"), QStringLiteral("Save Chart As..."),
+                QStringLiteral("Export Values..."), QStringLiteral("Print..."), QStringLiteral("Print Preview...") }));
+        menu->hide();
+
+        area->ShowChart(kChart2024);
+        area->setFocus();
+        QTest::keyClick(area, Qt::Key_Menu);
+        QTRY_VERIFY(menu->isVisible());
+        for (QAction* action : menu->actions())
+            QVERIFY(action->isEnabled());
+        menu->hide();
+    }
+
+    void savedAndCopiedPictureIsTheChartAreaAsShown()
+    {
+        area->ShowChart(kChart2024);
+        answer = folder.filePath(QStringLiteral("chart.png"));
+        area->setFocus();
+        QTest::keyClick(area, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(suggestions.size(), 1);
+        QCOMPARE(QFileInfo(suggestions.first()).fileName(), QStringLiteral("biorhythm-2024-03-17.png"));
+        QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
+
+        // With neither the focus nor the mouse on it.
+        host->button->setFocus();
+        const QImage shown = Rgb(area->grab().toImage());
+        QCOMPARE(Rgb(QImage(answer)), shown);
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(copied->hasImage());
+        QCOMPARE(Rgb(qvariant_cast<QImage>(copied->imageData())), shown);
+        const std::string table = chart::ValuesTabSeparated(1980y / January / 4d, 2024y / March / 17d);
+        QCOMPARE(copied->text(), QString::fromStdString(table));
+        QVERIFY(prompter->shown.isEmpty());
+    }
+
+    void exportWritesTheCsvAndFailuresLeaveNothing()
+    {
+        QTemporaryDir folder;
+        area->ShowChart(kChart2024);
+        const QImage before = area->Picture();
+        auto* exportValues = actions->findChild<QAction*>(QStringLiteral("mnuExportValues"));
+
+        answer.clear(); // cancelled
+        exportValues->trigger();
+        QVERIFY(QDir(folder.path()).isEmpty());
+        QVERIFY(prompter->shown.isEmpty());
+
+        answer = folder.filePath(QStringLiteral("no/such/folder/values.csv"));
+        exportValues->trigger();
+        QCOMPARE(prompter->shown.size(), 1);
+        QCOMPARE(prompter->shown.first().icon, app::MessageIcon::Critical);
+        QVERIFY2(prompter->shown.first().text.contains(QDir::toNativeSeparators(answer)),
+            qPrintable(prompter->shown.first().text));
+        QVERIFY(QDir(folder.path()).isEmpty());
+        QCOMPARE(area->Picture(), before);
+
+        answer = folder.filePath(QStringLiteral("values")); // the extension is added
+        exportValues->trigger();
+        QFile written(answer + QStringLiteral(".csv"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll().toStdString(), chart::ValuesCsv(1980y / January / 4d, 2024y / March / 17d));
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList { QStringLiteral("values.csv") });
+    }
+
+private:
+    QTemporaryDir folder;
+    std::unique_ptr<ChartAreaHost> host;
+    std::unique_ptr<testing_support::ScriptedPrompter> prompter;
+    ui::ChartArea* area = nullptr;
+    ui::ChartActions* actions = nullptr;
+    QString answer;
+    QStringList suggestions;
+};
+
+QTEST_MAIN(ChartActionsTest)
+#include "tst_ChartActions.moc"
