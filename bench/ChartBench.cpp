@@ -1,8 +1,11 @@
 // The cost of one chart request: the whole of it on the chart area's retained
 // image, and the walk and plot alone on a surface that keeps nothing. And the
-// cost of reading one day out, as the pointer or the day cursor moves.
+// cost of reading one day out, as the pointer or the day cursor moves. And
+// the critical days of a year with the next treble one, and their calendar.
 
+#include "calendar/CriticalCalendar.h"
 #include "chart/ChartPlot.h"
+#include "chart/CriticalDays.h"
 #include "ui/chart/ChartDescription.h"
 #include "ui/chart/DayReadout.h"
 #include "ui/chart/RetainedSurface.h"
@@ -64,6 +67,28 @@ void DayReadoutAndDescription(benchmark::State& state)
     }
 }
 BENCHMARK(DayReadoutAndDescription)->Unit(benchmark::kMicrosecond);
+
+// From the birthday itself: the next treble critical day is 7,210 days away,
+// the longest search there is.
+constexpr std::chrono::year_month_day kBirth { std::chrono::year { 1980 }, std::chrono::January,
+    std::chrono::day { 4 } };
+
+void CriticalDaysOfAYearAndNextTreble(benchmark::State& state)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(chart::CriticalDays(kBirth, kBirth, chart::DaysInMonths(kBirth, 12)));
+        benchmark::DoNotOptimize(chart::NextTrebleCriticalDay(kBirth, kBirth));
+    }
+}
+BENCHMARK(CriticalDaysOfAYearAndNextTreble)->Unit(benchmark::kMicrosecond);
+
+void CriticalDaysOfAYearAsCalendar(benchmark::State& state)
+{
+    const auto days = chart::CriticalDays(kBirth, kBirth, chart::DaysInMonths(kBirth, 12));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calendar::CriticalDaysCalendar(kBirth, days, std::chrono::sys_seconds {}));
+}
+BENCHMARK(CriticalDaysOfAYearAsCalendar)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -4,6 +4,9 @@
 # Windows one .ico for the executable's resources.
 add_executable(export_icons ${PROJECT_SOURCE_DIR}/tools/export_icons.cpp)
 target_link_libraries(export_icons PRIVATE bio_options bio_ui_look)
+# Cross-compiled, the tool is a program of the target, run through the
+# emulator (Wine for a Windows build on Linux).
+set(_export_icons ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:export_icons>)
 
 # bio_draw_icons(FILES_VAR FOLDER EXTENSION MODE SIZES COMMENT): one
 # FOLDER/<size>.EXTENSION for each of SIZES, drawn by export_icons in MODE
@@ -16,7 +19,7 @@ function(bio_draw_icons files_var folder extension mode sizes comment)
   add_custom_command(
     OUTPUT ${files}
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-            $<TARGET_FILE:export_icons> ${mode} ${folder} ${sizes}
+            ${_export_icons} ${mode} ${folder} ${sizes}
     DEPENDS export_icons
     COMMENT "${comment}")
   set(${files_var} ${files} PARENT_SCOPE)
@@ -44,7 +47,8 @@ if(WIN32)
   set(_ico_file ${BIORHYTHM_ICON_DIR}/${BIORHYTHM_APP_ID}.ico)
   add_custom_command(
     OUTPUT ${_ico_file}
-    COMMAND $<TARGET_FILE:export_icons> --ico ${_ico_file} ${BIORHYTHM_ICON_SIZES}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            ${_export_icons} --ico ${_ico_file} ${BIORHYTHM_ICON_SIZES}
     DEPENDS export_icons
     COMMENT "Drawing the application icon for Windows")
   set(BIORHYTHM_ICO_FILE ${_ico_file})

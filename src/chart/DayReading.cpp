@@ -13,6 +13,15 @@ std::int64_t FlooredRemainder(std::int64_t value, std::int64_t divisor)
 
 } // namespace
 
+bool IsCritical(std::int64_t dayNumber, std::int16_t length)
+{
+    // The crossings are the whole multiples of L/2. In half days, the first
+    // one at or after the start of the day lies L - R half days later, R being
+    // 2n mod L; it falls within the day when that is under two half days.
+    const std::int64_t halfDays = FlooredRemainder(2 * dayNumber, length);
+    return halfDays == 0 || halfDays == length - 1;
+}
+
 CycleReading ReadCycle(std::int64_t dayNumber, std::int16_t length)
 {
     const std::int64_t l = length;
@@ -26,13 +35,7 @@ CycleReading ReadCycle(std::int64_t dayNumber, std::int16_t length)
     else if (quarters > l && quarters < 3 * l)
         direction = CycleDirection::Falling;
 
-    // The crossings are the whole multiples of L/2. In half days, the first
-    // one at or after the start of the day lies L - R half days later, R being
-    // 2n mod L; it falls within the day when that is under two half days.
-    const std::int64_t halfDays = FlooredRemainder(2 * dayNumber, l);
-    const bool critical = halfDays == 0 || halfDays == l - 1;
-
-    return { CycleValue(static_cast<double>(dayNumber), length) * 100.0, direction, critical };
+    return { CycleValue(static_cast<double>(dayNumber), length) * 100.0, direction, IsCritical(dayNumber, length) };
 }
 
 DayReading ReadDay(std::int32_t daysSinceBirth, int offset)

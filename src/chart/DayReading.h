@@ -45,6 +45,10 @@ struct DayReading {
     std::array<CycleReading, kCycles.size()> cycles; // in the order of kCycles
 };
 
+// Whether a cycle of the given length crosses 0% during day number n: the
+// critical rule above, alone, for searches that need no values.
+bool IsCritical(std::int64_t dayNumber, std::int16_t length);
+
 // One cycle on day number n (negative before birth).
 CycleReading ReadCycle(std::int64_t dayNumber, std::int16_t length);
 

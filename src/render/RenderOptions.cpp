@@ -45,6 +45,8 @@ struct Collected {
     std::optional<std::string> scale;
     std::optional<std::string> page;
     std::optional<std::string> values;
+    std::optional<std::string> critical;
+    std::optional<std::string> months;
 };
 
 std::string Lowered(std::string_view text)
@@ -80,6 +82,10 @@ std::optional<std::string>* Slot(Collected& collected, std::string_view name)
         return &collected.page;
     if (name == "--values")
         return &collected.values;
+    if (name == "--critical")
+        return &collected.critical;
+    if (name == "--months")
+        return &collected.months;
     return nullptr;
 }
 
@@ -117,8 +123,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
         return UsageError { "missing --birth" };
     if (!collected.report)
         return UsageError { "missing --report" };
-    if (!collected.output && !collected.values)
-        return UsageError { "missing --output" };
+    if (!collected.output && !collected.values && !collected.critical)
+        return UsageError { "missing --output, --values or --critical" };
 
     RenderOptions options;
     const auto birth = ReadIsoDate(*collected.birth);
@@ -144,6 +150,28 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
             return UsageError { "--values: the file name is empty" };
         options.values = *collected.values;
     }
+    if (collected.critical) {
+        const std::string& critical = *collected.critical;
+        if (critical.empty())
+            return UsageError { "--critical: the file name is empty" };
+        const std::string extension = Extension(critical);
+        if (extension == "ics")
+            options.criticalFormat = CriticalFormat::Calendar;
+        else if (extension != "csv" && critical != "-")
+            return UsageError { "--critical: '" + critical + "' has no known extension (.ics or .csv)" };
+        if (critical == "-" && options.values == "-")
+            return UsageError { "--critical: standard output already takes the values" };
+        options.critical = critical;
+    }
+    if (collected.months) {
+        // 1 to 24, digits only, no leading zero.
+        const std::string& months = *collected.months;
+        if (!AllDigits(months) || months.size() > 2 || months.front() == '0' || DigitsValue(months) > 24)
+            return UsageError { "--months: '" + months + "' is not a number of months from 1 to 24" };
+        if (!collected.critical)
+            return UsageError { "--months needs --critical" };
+        options.months = DigitsValue(months);
+    }
     if (collected.page) {
         const std::string page = Lowered(*collected.page);
         if (page == "letter")
@@ -166,10 +194,12 @@ std::string HelpText()
     return "Usage: biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --output FILE.png [--scale N]\n"
            "       biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --output FILE.pdf [--page a4|letter]\n"
            "       biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --values FILE.csv\n"
+           "       biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --critical FILE.ics|FILE.csv [--months N]\n"
            "\n"
            "Draws the biorhythm chart area for a birthday and a report day, as the\n"
            "program's window shows it after a chart request, and saves it as a PNG;\n"
-           "or writes the printed report page as a PDF; or the 29 days' values as CSV.\n"
+           "or writes the printed report page as a PDF; or the 29 days' values as CSV;\n"
+           "or the critical days from the report day on as calendar events or CSV.\n"
            "\n"
            "  --birth YYYY-MM-DD   the birthday\n"
            "  --report YYYY-MM-DD  the report day, in the middle of the 28 days shown\n"
@@ -181,6 +211,11 @@ std::string HelpText()
            "  --page SIZE          the report's page, a4 (default) or letter\n"
            "  --values FILE        the value table as CSV, - for standard output;\n"
            "                       --output may then be left out\n"
+           "  --critical FILE      the critical days as an iCalendar file (.ics), one\n"
+           "                       all-day event each, or as CSV (.csv, - for\n"
+           "                       standard output); with or without the others\n"
+           "  --months N           how many months of critical days, 1 to 24\n"
+           "                       (default 3), from the report day on\n"
            "  -h, --help           show this text\n"
            "\n"
            "Runs without a display: Qt's offscreen platform is used unless\n"

@@ -14,6 +14,8 @@ namespace render {
 // printed report page.
 enum class OutputFormat { Png, Pdf };
 enum class PageSize { A4, Letter };
+// The critical days' file: an iCalendar file of events, or CSV.
+enum class CriticalFormat { Calendar, Csv };
 
 struct RenderOptions {
     std::chrono::year_month_day birth;
@@ -23,6 +25,9 @@ struct RenderOptions {
     int scale = 1; // device pixels per logical pixel
     PageSize page = PageSize::A4;
     std::string values; // the value table's CSV file, "-" for standard output, empty for none
+    std::string critical; // the critical days' file, "-" for CSV on standard output, empty for none
+    CriticalFormat criticalFormat = CriticalFormat::Csv;
+    int months = 3; // of critical days, from the report day on
 };
 
 struct HelpRequest { };
@@ -35,10 +40,11 @@ struct UsageError {
 using ParsedArguments = std::variant<RenderOptions, HelpRequest, UsageError>;
 
 // The arguments after the program name. Options take their value as the next
-// argument or after "=". --birth and --report are required, and --output or
-// --values or both; the output's extension (.png or .pdf, in any case) picks
-// its format. --scale is 1 to 4, --page a4 or letter. --help or -h anywhere
-// asks for the help text.
+// argument or after "=". --birth and --report are required, and one or more
+// of --output, --values and --critical; the output's extension (.png or .pdf,
+// in any case) picks its format, and the critical days' (.ics or .csv) theirs.
+// --scale is 1 to 4, --page a4 or letter, --months 1 to 24 and only with
+// --critical. --help or -h anywhere asks for the help text.
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments);
 
 std::string HelpText();

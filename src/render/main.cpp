@@ -1,9 +1,12 @@
 // Draws the chart area for two dates into a PNG file, through the same chart
 // area widget as the program's window, so that the picture is the one a user
 // would see; or writes the printed report page as a PDF, through the same
-// drawing as the window's printing; and writes the value table as CSV.
+// drawing as the window's printing; and writes the value table as CSV, and
+// the critical days as calendar events or CSV.
 
+#include "calendar/CriticalCalendar.h"
 #include "chart/ChartPlot.h"
+#include "chart/CriticalDays.h"
 #include "chart/DateComposition.h"
 #include "chart/ValueTable.h"
 #include "render/RenderOptions.h"
@@ -47,6 +50,34 @@ std::unique_ptr<QSaveFile> OpenTarget(const std::string& path, std::string& erro
     return file;
 }
 
+// A text output: standard output when file is null, else its file, opened
+// beforehand and completed here.
+bool WriteText(const std::string& path, QSaveFile* file, const std::string& text, std::string& error)
+{
+    if (file == nullptr) {
+        std::cout << text << std::flush;
+        if (!std::cout)
+            error = "cannot write to standard output";
+        return static_cast<bool>(std::cout);
+    }
+    if (file->write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())
+        || !file->commit()) {
+        error = "cannot write " + path + ": " + file->errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+std::string CriticalDaysText(const render::RenderOptions& options)
+{
+    const std::vector<chart::CriticalDay> days
+        = chart::CriticalDays(options.birth, options.report, chart::DaysInMonths(options.report, options.months));
+    if (options.criticalFormat == render::CriticalFormat::Csv)
+        return chart::CriticalDaysCsv(days);
+    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    return calendar::CriticalDaysCalendar(options.birth, days, now);
+}
+
 bool WriteReportPage(QSaveFile& file, const render::RenderOptions& options)
 {
     QPdfWriter writer(&file);
@@ -81,9 +112,11 @@ int main(int argc, char* argv[])
     std::unique_ptr<QSaveFile> file;
     if (!options.output.empty() && !(file = OpenTarget(options.output, error)))
         return Fail(error);
-    const bool valuesToStandardOutput = options.values == "-";
     std::unique_ptr<QSaveFile> valuesFile;
-    if (!options.values.empty() && !valuesToStandardOutput && !(valuesFile = OpenTarget(options.values, error)))
+    if (!options.values.empty() && options.values != "-" && !(valuesFile = OpenTarget(options.values, error)))
+        return Fail(error);
+    std::unique_ptr<QSaveFile> criticalFile;
+    if (!options.critical.empty() && options.critical != "-" && !(criticalFile = OpenTarget(options.critical, error)))
         return Fail(error);
 
     // The toolkit is started only for a picture or a page.
@@ -128,17 +161,11 @@ int main(int argc, char* argv[])
         return Fail("cannot write " + options.output + ": the PDF could not be made");
     }
 
-    if (!options.values.empty()) {
-        const std::string csv = chart::ValuesCsv(options.birth, options.report);
-        if (valuesToStandardOutput) {
-            std::cout << csv << std::flush;
-            if (!std::cout)
-                return Fail("cannot write the values to standard output");
-        } else if (valuesFile->write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size())
-            || !valuesFile->commit()) {
-            return Fail("cannot write " + options.values + ": " + valuesFile->errorString().toStdString());
-        }
-    }
+    if (!options.values.empty()
+        && !WriteText(options.values, valuesFile.get(), chart::ValuesCsv(options.birth, options.report), error))
+        return Fail(error);
+    if (!options.critical.empty() && !WriteText(options.critical, criticalFile.get(), CriticalDaysText(options), error))
+        return Fail(error);
     if (file && !file->commit())
         return Fail("cannot write " + options.output + ": " + file->errorString().toStdString());
     return 0;

@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -11,7 +12,9 @@
 #include <vector>
 
 // Real processes hold the lock: a copy that is running, one that crashed, and
-// several that start at the same moment.
+// several that start at the same moment. On Linux the lock is a file in a
+// folder of the test's own; on Windows a named mutex under a name of the
+// test's own.
 class TestSingleInstance : public QObject {
     Q_OBJECT
 private:
@@ -36,10 +39,22 @@ private:
     }
 
 private slots:
+    // The lock of a program called baseName, private to this run.
+    QString LockFor(const QString& baseName) const
+    {
+#ifdef Q_OS_WIN
+        return QStringLiteral("Local\\TavioSingleInstanceTest-%1-%2")
+            .arg(QCoreApplication::applicationPid())
+            .arg(baseName);
+#else
+        return folder.filePath(baseName + QStringLiteral(".lock"));
+#endif
+    }
+
     void init()
     {
         QVERIFY(folder.isValid());
-        lockPath = folder.filePath(QStringLiteral("Program.lock"));
+        lockPath = LockFor(QStringLiteral("Program"));
     }
 
     void firstHolderKeepsItsPlaceAndASecondIsRefused()
@@ -49,7 +64,7 @@ private slots:
         QVERIFY(!first.AnotherIsRunning()); // asking again does not refuse itself
         app::SingleInstance second(lockPath);
         QVERIFY(second.AnotherIsRunning());
-        app::SingleInstance otherProgram(folder.filePath(QStringLiteral("Other.lock")));
+        app::SingleInstance otherProgram(LockFor(QStringLiteral("Other")));
         QVERIFY(!otherProgram.AnotherIsRunning());
     }
 
@@ -74,7 +89,9 @@ private slots:
         QCOMPARE(Verdict(*copy), QByteArray("acquired"));
         copy->kill();
         QVERIFY(copy->waitForFinished(10000));
+#ifndef Q_OS_WIN
         QVERIFY(QFile::exists(lockPath)); // the crash left its file behind
+#endif
         app::SingleInstance here(lockPath);
         QVERIFY(!here.AnotherIsRunning());
         // And this process now holds it in turn.
@@ -87,7 +104,7 @@ private slots:
     void copiesStartedAtTheSameMomentLetExactlyOneRun()
     {
         for (int round = 0; round < 3; ++round) {
-            const QString path = folder.filePath(QStringLiteral("Race%1.lock").arg(round));
+            const QString path = LockFor(QStringLiteral("Race%1").arg(round));
             std::vector<std::unique_ptr<QProcess>> copies;
             for (int i = 0; i < 5; ++i)
                 copies.push_back(StartCopy(path));
@@ -109,12 +126,23 @@ private slots:
 
     void lockThatCannotBeMadeLetsTheProgramRun()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows: a named mutex needs no folder; any name the program makes can be created");
+#endif
         QTemporaryFile notAFolder;
         QVERIFY(notAFolder.open());
         app::SingleInstance here(notAFolder.fileName() + QStringLiteral("/Program.lock"));
         QVERIFY(!here.AnotherIsRunning());
     }
 
+#ifdef Q_OS_WIN
+    void lockIsAMutexInTheLogonSessionsNamespace()
+    {
+        qputenv("USERNAME", "someone");
+        QCOMPARE(app::SingleInstance::LockPathFor(QStringLiteral("TavioFreeBiorhythmChartSoftware")),
+            QStringLiteral("Local\\TavioFreeBiorhythmChartSoftware-someone"));
+    }
+#else
     void lockLivesInThePerUserRuntimeFolder()
     {
         const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
@@ -130,6 +158,7 @@ private slots:
         QCOMPARE(QDir::cleanPath(path),
             QDir::cleanPath(runtime.filePath(QStringLiteral("TavioFreeBiorhythmChartSoftware.lock"))));
     }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

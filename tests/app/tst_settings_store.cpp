@@ -13,6 +13,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 // Created before the application object and before any QSettings, so that the
@@ -24,6 +28,7 @@ const QString kScrambledInstall = QStringLiteral("\u017E\u00C3\u00C8\u00C9\u00B6
 // "12/8/2026": the 8 becomes the unassigned code 0x8D.
 const QString kScrambledDate = QStringLiteral("\u2020\u2021\u201E\u008D\u201E\u2021\u2026\u2021\u2039");
 
+#ifndef Q_OS_WIN
 QString OrganizationFolder()
 {
     return configHome->path() + QStringLiteral("/VB and VBA Program Settings");
@@ -61,6 +66,8 @@ bool IgnoresPermissions(const QString& folder)
     return opened;
 }
 
+#endif
+
 class PermissionsRestorer {
 public:
     explicit PermissionsRestorer(QString path)
@@ -82,7 +89,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(configHome && configHome->isValid());
+#ifndef Q_OS_WIN
         QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), configHome->path());
+#endif
     }
 
     void MissingSettingReadsEmpty()
@@ -90,9 +99,11 @@ private slots:
         testing_support::MemorySettingsBackend memory;
         QCOMPARE(app::SettingsStore(memory).ReadSetting(QStringLiteral("Duration")), QString());
 
+#ifndef Q_OS_WIN
         app::NativeSettingsBackend native(QStringLiteral("empty"));
         QCOMPARE(app::SettingsStore(native).ReadSetting(QStringLiteral("Duration")), QString());
         QVERIFY(!QFile::exists(ConfFile(QStringLiteral("empty"))));
+#endif
     }
 
     void StoresNamesAndValuesScrambled()
@@ -128,6 +139,50 @@ private slots:
         QCOMPARE(store.ReadSetting(QStringLiteral("Install")), QStringLiteral("1"));
     }
 
+#ifdef Q_OS_WIN
+    // The registry store, under a key of the test's own that it removes again:
+    // the user's real key is never touched.
+    void RegistryStoreKeepsScrambledNamesAndValues()
+    {
+        const QString application
+            = QStringLiteral("TavioBiorhythmChartTest-%1").arg(QCoreApplication::applicationPid());
+        const std::wstring key
+            = (QStringLiteral("Software\\VB and VBA Program Settings\\") + application).toStdWString();
+        struct KeyRemover {
+            std::wstring key;
+            ~KeyRemover() { RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str()); }
+        } remover { key };
+
+        app::NativeSettingsBackend native(application);
+        app::SettingsStore store(native);
+        QCOMPARE(store.ReadSetting(QStringLiteral("Duration")), QString());
+        QString all;
+        for (int code = 0; code <= 170; ++code)
+            all += QChar(app::Windows1252ToUnicode(static_cast<unsigned char>(code)));
+        QVERIFY(store.WriteSetting(QStringLiteral("Install"), QStringLiteral("1")));
+        QVERIFY(store.WriteSetting(QStringLiteral("Duration"), QStringLiteral("12/8/2026")));
+
+        // Straight from the registry, past Qt: the two scrambled names and values.
+        const auto read = [&](const QString& name) {
+            wchar_t buffer[512] = {};
+            DWORD size = sizeof buffer;
+            const std::wstring section = key + L"\\Settings";
+            if (RegGetValueW(HKEY_CURRENT_USER, section.c_str(), name.toStdWString().c_str(), RRF_RT_REG_SZ, nullptr,
+                    buffer, &size)
+                != ERROR_SUCCESS)
+                return QStringLiteral("<missing>");
+            return QString::fromWCharArray(buffer);
+        };
+        QCOMPARE(read(kScrambledDuration), kScrambledDate);
+        QCOMPARE(read(kScrambledInstall), QStringLiteral("\u2020"));
+        QCOMPARE(read(QStringLiteral("Duration")), QStringLiteral("<missing>"));
+
+        QVERIFY(store.WriteSetting(QStringLiteral("Duration"), all));
+        QCOMPARE(app::UnscrambleText(read(kScrambledDuration)), all);
+        QCOMPARE(app::SettingsStore(native).ReadSetting(QStringLiteral("Duration")), all);
+        QCOMPARE(store.ReadSetting(QStringLiteral("Install")), QStringLiteral("1"));
+    }
+#else
     void NativeStoreIsNamedAfterTheExecutable()
     {
         app::NativeSettingsBackend native;
@@ -210,6 +265,7 @@ private slots:
         QVERIFY(!store.WriteSetting(QStringLiteral("Install"), QStringLiteral("1")));
         QCOMPARE(store.ReadSetting(QStringLiteral("Install")), QString());
     }
+#endif
 };
 
 int main(int argc, char** argv)

@@ -1,0 +1,149 @@
+#include "calendar/CriticalCalendar.h"
+
+#include "chart/ValueTable.h"
+#include "web/PageAddress.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string_view>
+
+#ifndef BIORHYTHM_VERSION
+#error "BIORHYTHM_VERSION must name the program's version; the build passes it in"
+#endif
+
+namespace calendar {
+namespace {
+
+using namespace std::chrono;
+
+// RFC 5545 counts octets, not characters; the line break is not counted.
+constexpr std::size_t kLineOctets = 75;
+
+// FNV-1a, 64 bits, then MurmurHash3's finaliser: FNV-1a alone leaves the
+// hashes of neighbouring days sharing most of their digits.
+std::uint64_t Hash(std::string_view text)
+{
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x100000001b3u;
+    }
+    hash = (hash ^ (hash >> 33)) * 0xff51afd7ed558ccdu;
+    hash = (hash ^ (hash >> 33)) * 0xc4ceb9fe1a85ec53u;
+    return hash ^ (hash >> 33);
+}
+
+std::string Uid(year_month_day birth, year_month_day date)
+{
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx",
+        static_cast<unsigned long long>(Hash(chart::IsoDate(birth) + ' ' + chart::IsoDate(date))));
+    return "critical-" + std::string(hex) + '@' + std::string(web::SiteHost());
+}
+
+// The DATE form, YYYYMMDD.
+std::string BasicDate(year_month_day date)
+{
+    std::string text = chart::IsoDate(date);
+    std::erase(text, '-');
+    return text;
+}
+
+// The DATE-TIME form in UTC, YYYYMMDDTHHMMSSZ.
+std::string UtcDateTime(sys_seconds moment)
+{
+    const sys_days day = floor<days>(moment);
+    const hh_mm_ss time { moment - day };
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d%02d%02d", static_cast<int>(time.hours().count()),
+        static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count()));
+    return BasicDate(year_month_day { day }) + 'T' + text + 'Z';
+}
+
+// A TEXT value: backslashes, semicolons and commas escaped.
+std::string Escaped(std::string_view text)
+{
+    std::string escaped;
+    for (const char c : text) {
+        if (c == '\\' || c == ';' || c == ',')
+            escaped += '\\';
+        escaped += c;
+    }
+    return escaped;
+}
+
+std::string LowerName(const chart::BiorhythmCycle& cycle)
+{
+    std::string name(cycle.name);
+    name.front() = static_cast<char>(name.front() - 'A' + 'a');
+    return name;
+}
+
+std::string Summary(const chart::CriticalDay& day)
+{
+    static constexpr std::string_view kTitles[]
+        = { "Critical day: ", "Double critical day: ", "Treble critical day: " };
+    std::string summary(kTitles[static_cast<int>(day.kind) - 1]);
+    std::string_view separator;
+    for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
+        if (day.reading.cycles[i].critical) {
+            summary += separator;
+            summary += LowerName(chart::kCycles[i]);
+            separator = ", ";
+        }
+    }
+    return summary;
+}
+
+std::string Description(const chart::CriticalDay& day)
+{
+    std::string description = "Values at the start of the day:";
+    for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
+        description += i == 0 ? " " : ", ";
+        description += LowerName(chart::kCycles[i]) + ' ' + chart::PercentText(day.reading.cycles[i].percent) + '%';
+    }
+    return description;
+}
+
+// A content line, folded: a line longer than 75 octets goes on in the next
+// one, which starts with a blank; never within a UTF-8 character.
+void AppendLine(std::string& text, std::string_view line)
+{
+    std::size_t room = kLineOctets;
+    while (line.size() > room) {
+        std::size_t cut = room;
+        while ((static_cast<unsigned char>(line[cut]) & 0xC0u) == 0x80u)
+            --cut;
+        text.append(line.substr(0, cut)).append("\r\n ");
+        line.remove_prefix(cut);
+        room = kLineOctets - 1;
+    }
+    text.append(line).append("\r\n");
+}
+
+} // namespace
+
+std::string CriticalDaysCalendar(
+    year_month_day birth, const std::vector<chart::CriticalDay>& criticalDays, sys_seconds stamp)
+{
+    std::string text;
+    AppendLine(text, "BEGIN:VCALENDAR");
+    AppendLine(text, "VERSION:2.0");
+    AppendLine(text, "PRODID:-//Tavio//Biorhythm Chart " BIORHYTHM_VERSION "//EN");
+    const std::string dtstamp = "DTSTAMP:" + UtcDateTime(stamp);
+    for (const chart::CriticalDay& day : criticalDays) {
+        AppendLine(text, "BEGIN:VEVENT");
+        AppendLine(text, "UID:" + Uid(birth, day.date));
+        AppendLine(text, dtstamp);
+        AppendLine(text, "DTSTART;VALUE=DATE:" + BasicDate(day.date));
+        AppendLine(text, "DTEND;VALUE=DATE:" + BasicDate(year_month_day { sys_days { day.date } + days { 1 } }));
+        AppendLine(text, "SUMMARY:" + Escaped(Summary(day)));
+        AppendLine(text, "DESCRIPTION:" + Escaped(Description(day)));
+        AppendLine(text, "TRANSP:TRANSPARENT");
+        AppendLine(text, "END:VEVENT");
+    }
+    AppendLine(text, "END:VCALENDAR");
+    return text;
+}
+
+} // namespace calendar
