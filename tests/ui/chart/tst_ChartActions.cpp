@@ -64,8 +64,8 @@ private slots:
             QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
         }
         QCOMPARE(texts,
-            testing_support::Texts(
-                { "Copy Chart", "Save Chart As...", "Export Values...", "Print...", "Print Preview..." }));
+            testing_support::Texts({ "Copy Chart", "Save Chart As...", "Export Values...", "Print...",
+                "Print Preview...", "Critical Days..." }));
         menu->hide();
 
         QTest::mouseClick(harness->Find<QPushButton>("cmdBiorythm"), Qt::LeftButton);
