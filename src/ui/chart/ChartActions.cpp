@@ -5,6 +5,7 @@
 #include "ui/Look.h"
 #include "ui/chart/ChartArea.h"
 #include "ui/chart/ChartPicture.h"
+#include "ui/chart/CriticalDaysDialog.h"
 #include "ui/chart/PrintLoader.h"
 
 #include <QAction>
@@ -47,11 +48,14 @@ ChartActions::ChartActions(ChartArea& area, app::MessagePrompter& prompter, QObj
         = AddAction("mnuExportValues", QStringLiteral("Export Values..."), QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuPrint = AddAction("mnuPrint", QStringLiteral("Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuPrintPreview = AddAction("mnuPrintPreview", QStringLiteral("Print Preview..."), QKeySequence());
+    mnuCriticalDays
+        = AddAction("mnuCriticalDays", QStringLiteral("Critical Days..."), QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(mnuCopyChart, &QAction::triggered, this, &ChartActions::CopyChart);
     connect(mnuSaveChart, &QAction::triggered, this, &ChartActions::SaveChartAs);
     connect(mnuExportValues, &QAction::triggered, this, &ChartActions::ExportValues);
     connect(mnuPrint, &QAction::triggered, this, &ChartActions::Print);
     connect(mnuPrintPreview, &QAction::triggered, this, &ChartActions::PrintPreview);
+    connect(mnuCriticalDays, &QAction::triggered, this, &ChartActions::ShowCriticalDays);
     connect(&area, &ChartArea::chartShown, this, &ChartActions::EnableItems);
     area.installEventFilter(this);
 }
@@ -71,7 +75,7 @@ QAction* ChartActions::AddAction(const char* name, const QString& text, const QK
 
 void ChartActions::EnableItems()
 {
-    for (QAction* action : { mnuCopyChart, mnuSaveChart, mnuExportValues, mnuPrint, mnuPrintPreview })
+    for (QAction* action : { mnuCopyChart, mnuSaveChart, mnuExportValues, mnuPrint, mnuPrintPreview, mnuCriticalDays })
         action->setEnabled(true);
 }
 
@@ -91,6 +95,8 @@ QMenu* ChartActions::Menu()
         menu->addSeparator();
         menu->addAction(mnuPrint);
         menu->addAction(mnuPrintPreview);
+        menu->addSeparator();
+        menu->addAction(mnuCriticalDays);
     }
     return menu;
 }
@@ -229,6 +235,23 @@ const PrintEntryPoints* ChartActions::Printing()
         prompter.Show(
             QStringLiteral("Could Not Print\n%1").arg(error), app::MessageIcon::Critical, app::MessageButtons::Ok);
     return printing;
+}
+
+void ChartActions::ShowCriticalDays()
+{
+    const std::optional<ShownChart>& shown = area.Shown();
+    if (!shown)
+        return;
+    if (criticalDays == nullptr)
+        criticalDays = new CriticalDaysDialog(
+            [this](const QByteArray& calendar) {
+                const QString path = AskPath(
+                    QStringLiteral("Add to Calendar"), QStringLiteral("ics"), QStringLiteral("iCalendar file (*.ics)"));
+                if (!path.isEmpty())
+                    Write(path, calendar);
+            },
+            area.window());
+    criticalDays->ShowChart(shown->birth, shown->report);
 }
 
 QString ChartActions::DocumentName() const

@@ -4,8 +4,8 @@
 // menu (right click, the Menu key or Shift+F10) or its shortcuts while the
 // area has the focus: copy it (the picture and the value table as
 // tab-separated text, in one clipboard item), save the picture as PNG,
-// export the values as CSV, print the report page or preview it. Before the
-// first chart every item is disabled.
+// export the values as CSV, print the report page or preview it, list the
+// critical days ahead. Before the first chart every item is disabled.
 //
 // In: the chart area and the chart it shows (ChartArea::Shown), the message
 // prompter and "ask for a save path" for what goes to the user. Out: the
@@ -30,6 +30,7 @@ class MessagePrompter;
 namespace ui {
 
 class ChartArea;
+class CriticalDaysDialog;
 struct PrintEntryPoints;
 
 // Asks where to save: the chosen path, or empty when the user cancels.
@@ -53,6 +54,7 @@ public:
     void ExportValues();
     void Print();
     void PrintPreview();
+    void ShowCriticalDays();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,7 +82,9 @@ private:
     QAction* mnuExportValues = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuPrintPreview = nullptr;
+    QAction* mnuCriticalDays = nullptr;
     QMenu* menu = nullptr;
+    CriticalDaysDialog* criticalDays = nullptr; // made at first use
 };
 
 } // namespace ui

@@ -66,7 +66,8 @@ private slots:
         }
         QCOMPARE(texts,
             QStringList({ QStringLiteral("Copy Chart"), QStringLiteral("Save Chart As..."),
-                QStringLiteral("Export Values..."), QStringLiteral("Print..."), QStringLiteral("Print Preview...") }));
+                QStringLiteral("Export Values..."), QStringLiteral("Print..."), QStringLiteral("Print Preview..."),
+                QStringLiteral("Critical Days...") }));
         menu->hide();
 
         area->ShowChart(kChart2024);

@@ -1,0 +1,60 @@
+#pragma once
+
+// The critical days ahead of the chart on show, from the chart area's
+// context menu: a table of the days from the report day on for a period of
+// 1, 3, 6 or 12 months (3 at first; the choice is kept while the program
+// runs), the next treble critical day after the report day, and buttons to
+// save the period's days as an iCalendar file and to copy the table as text.
+//
+// In: the birthday and report day each time it opens. Out: the calendar
+// file's text, handed to whoever asks where to save it and writes it; the
+// clipboard. Made at the first use, modal, kept for the next.
+
+#include <QDialog>
+
+#include <chrono>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace ui {
+
+class CriticalDaysModel;
+
+class CriticalDaysDialog final : public QDialog {
+    Q_OBJECT
+public:
+    // Asks where to save the calendar file, writes it and reports a failure.
+    using CalendarSaver = std::function<void(const QByteArray& calendar)>;
+
+    CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owner);
+
+    // Fills the dialog for a chart and shows it.
+    void ShowChart(std::chrono::year_month_day birth, std::chrono::year_month_day report);
+
+    void AddToCalendar();
+    void CopyTable();
+
+private:
+    // The period's days, after a chart or a change of period.
+    void ShowPeriod();
+
+    CalendarSaver saveCalendar;
+    std::chrono::year_month_day birth {};
+    std::chrono::year_month_day report {};
+    CriticalDaysModel* model = nullptr;
+
+    QLabel* lblPeriod = nullptr;
+    QComboBox* cboPeriod = nullptr;
+    QLabel* lblRange = nullptr;
+    QTableView* tblCriticalDays = nullptr;
+    QLabel* lblNextTreble = nullptr;
+    QPushButton* cmdAddToCalendar = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    QPushButton* cmdClose = nullptr;
+};
+
+} // namespace ui
