@@ -157,6 +157,11 @@ export WINEPATH="$path"
 export WINEDEBUG=\${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree=d;mshtml=d"
 export QT_PLUGIN_PATH="Z:${QT_WINDOWS//\//\\}\\plugins"
+# Wine keeps the host's QT_ variables (they belong to the host's Qt) from a
+# Windows program and hands it WINEQT_... as QT_... instead.
+for name in \$(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
+    eval "export WINE\$name=\"\\\$\$name\""
+done
 exec wine "\$@"
 WRAPPER
     chmod +x "$file"
@@ -171,6 +176,11 @@ ensure_wine_prefix() {
     mkdir -p "$prefix"
     WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d" wineboot -i >/dev/null 2>&1
     WINEPREFIX="$prefix" wineserver -w
+    # The fonts that the Linux tests pin, where Qt's FreeType font database
+    # looks on Windows (the system's Fonts folder), so that both suites lay
+    # the windows out in the same faces.
+    cp /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf \
+        "$prefix/drive_c/windows/Fonts/"
 }
 
 # write_windows_toolchain FILE WRAPPER: the toolchain file of our Windows

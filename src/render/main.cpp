@@ -24,6 +24,11 @@
 #include <QTemporaryDir>
 
 #include <iostream>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <memory>
 #include <optional>
 
@@ -98,6 +103,11 @@ bool WriteReportPage(QSaveFile& file, const render::RenderOptions& options)
 
 int main(int argc, char* argv[])
 {
+#ifdef Q_OS_WIN
+    // The CSV on standard output carries its own CRLF line ends; a text-mode
+    // stream would turn each into CR CR LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const render::ParsedArguments parsed = render::ParseArguments(arguments);
     if (const auto* error = std::get_if<render::UsageError>(&parsed))

@@ -118,6 +118,9 @@ private slots:
 
     void writesTheReportPage()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows: the page is read back with poppler's pdftotext and pdfinfo, Linux programs");
+#endif
         QFETCH(QString, page);
         QFETCH(QString, size);
         const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));

@@ -22,10 +22,17 @@ class ShellLauncherTest : public QObject {
 private slots:
     void init()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows: addresses go to ShellExecuteA, past Qt's URL handlers; no test can catch them "
+              "short of starting a browser");
+#endif
         catcher.urls.clear();
         QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "Catch");
     }
-    void cleanup() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+    void cleanup()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    }
 
     void OpensEachPageOncePerCall()
     {
