@@ -132,12 +132,15 @@ private slots:
         auto* link = screen->findChild<ui::ClickableLabel*>(QStringLiteral("lblGoToHome"));
         QVERIFY(link);
         QCOMPARE(link->text(), QStringLiteral("Click Here To Visit Pellary Softwares"));
-        // The whole caption shows inside its panel, margin included.
+        // The whole caption shows inside its panel, margin included. (On
+        // Windows, Qt's FreeType hints the pinned faces a few pixels wider
+        // than on Linux: there the caption must fit, margin or not.)
         const QWidget* panel = link->parentWidget();
-#ifndef Q_OS_WIN
-        // The margin is measured in the pinned Linux faces' hinted widths;
-        // Qt's FreeType on Windows hints the same face a few pixels wider.
-        QVERIFY(link->x() + QFontMetrics(link->font()).horizontalAdvance(link->text()) <= panel->width() - link->x());
+        const int end = link->x() + QFontMetrics(link->font()).horizontalAdvance(link->text());
+#ifdef Q_OS_WIN
+        QVERIFY(end <= panel->width());
+#else
+        QVERIFY(end <= panel->width() - link->x());
 #endif
         QTest::mouseClick(link, Qt::LeftButton);
         QTest::mouseClick(link, Qt::LeftButton);
