@@ -176,11 +176,6 @@ ensure_wine_prefix() {
     mkdir -p "$prefix"
     WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d" wineboot -i >/dev/null 2>&1
     WINEPREFIX="$prefix" wineserver -w
-    # The fonts that the Linux tests pin, where Qt's FreeType font database
-    # looks on Windows (the system's Fonts folder), so that both suites lay
-    # the windows out in the same faces.
-    cp /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf \
-        "$prefix/drive_c/windows/Fonts/"
 }
 
 # write_windows_toolchain FILE WRAPPER: the toolchain file of our Windows
@@ -197,6 +192,16 @@ set(QT_HOST_PATH_CMAKE_DIR "/usr/lib/$MULTIARCH/cmake")
 set(CMAKE_CROSSCOMPILING_EMULATOR "$wrapper")
 include("$QT_WINDOWS/lib/cmake/Qt6/qt.toolchain.cmake")
 EOF
+}
+
+# prepare_windows_build: the Wine wrapper (build/windows/wine-run), its
+# prefix and the toolchain file (build/windows/toolchain.cmake) that both
+# Windows builds configure with.
+prepare_windows_build() {
+    mkdir -p "$WINDOWS_BUILD"
+    write_wine_wrapper "$WINDOWS_BUILD/wine-run" "$WINDOWS_BUILD/wine-prefix"
+    write_windows_toolchain "$WINDOWS_BUILD/toolchain.cmake" "$WINDOWS_BUILD/wine-run"
+    ensure_wine_prefix "$WINDOWS_BUILD/wine-prefix"
 }
 
 # With no display, Wine cannot make a window: start_virtual_display starts

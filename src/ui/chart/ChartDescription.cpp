@@ -13,9 +13,13 @@ QString ChartDescription(const ShownChart& chart, int offset)
     QStringList values;
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
         values << CyclePhrase(chart::kCycles[i], day.cycles[i], Reader::Ear);
-    const QString date = QLocale(QLocale::English, QLocale::UnitedKingdom)
-                             .toString(DayDate(chart, offset), QStringLiteral("dddd d MMMM yyyy"));
-    return QStringLiteral("%1, %2: %3").arg(date, DayPlace(offset), values.join(QStringLiteral(", ")));
+    return QStringLiteral("%1, %2: %3")
+        .arg(SpokenDate(DayDate(chart, offset)), DayPlace(offset), values.join(QStringLiteral(", ")));
+}
+
+QString SpokenDate(QDate date)
+{
+    return QLocale(QLocale::English, QLocale::UnitedKingdom).toString(date, QStringLiteral("dddd d MMMM yyyy"));
 }
 
 QString NoChartDescription()

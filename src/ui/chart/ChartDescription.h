@@ -2,6 +2,7 @@
 
 #include "ui/chart/ShownChart.h"
 
+#include <QDate>
 #include <QString>
 
 namespace ui {
@@ -15,6 +16,10 @@ namespace ui {
 // day: physical 62% rising, emotional -12% falling, critical, intellectual
 // 98% rising".
 QString ChartDescription(const ShownChart& chart, int offset = 0);
+
+// A date as the descriptions say it, in the same fixed English long form
+// whatever the user's locale: "Thursday 10 December 2026".
+QString SpokenDate(QDate date);
 
 // The description before the first chart.
 QString NoChartDescription();

@@ -2,6 +2,7 @@
 
 #include "app/DateText.h"
 #include "ui/Look.h"
+#include "ui/chart/ChartDescription.h"
 
 #include <QColor>
 #include <QFont>
@@ -48,10 +49,10 @@ QString Sentence(const chart::CriticalDay& day)
         cycles << FromUtf8(chart::kCycles[static_cast<std::size_t>(i)].name).toLower();
     const QString last = cycles.takeLast();
     const QString named = cycles.isEmpty() ? last : cycles.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-    const QLocale english(QLocale::English, QLocale::UnitedKingdom);
-    const QString date = english.toString(app::ToQDate(day.date), QStringLiteral("dddd d MMMM yyyy"));
     return QStringLiteral("%1, %2: %3 critical day, %4.")
-        .arg(date, InDays(day.reading.offset, english), FromUtf8(chart::CriticalKindName(day.kind)), named);
+        .arg(SpokenDate(app::ToQDate(day.date)),
+            InDays(day.reading.offset, QLocale(QLocale::English, QLocale::UnitedKingdom)),
+            FromUtf8(chart::CriticalKindName(day.kind)), named);
 }
 
 } // namespace
