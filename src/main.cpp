@@ -6,6 +6,7 @@
 #include "app/NativeSettingsBackend.h"
 #include "app/SingleInstance.h"
 #include "program/RunProgram.h"
+#include "ui/Look.h"
 #include "web/ShellLauncher.h"
 
 #include <QApplication>
@@ -17,16 +18,10 @@
 
 namespace {
 
-// Under Wine, Qt's GDI font engine leaves out every capital I of the fonts
-// that Wine takes from the host system, while Qt's FreeType engine draws them
-// all; a real Windows keeps its own engine. An explicit platform choice wins.
-void PreferFreeTypeUnderWine()
+bool RunningUnderWine()
 {
     const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    if (ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr)
-        return;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
 } // namespace
@@ -35,9 +30,27 @@ void PreferFreeTypeUnderWine()
 int main(int argc, char* argv[])
 {
 #ifdef Q_OS_WIN
-    PreferFreeTypeUnderWine();
+    // Under Wine, Qt's GDI font engine leaves out every capital I of the
+    // fonts that Wine takes from the host system, while Qt's FreeType engine
+    // draws them all; a real Windows keeps its own engine. An explicit
+    // platform choice wins.
+    const bool wine = RunningUnderWine();
+    if (wine && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
 #endif
     QApplication application(argc, argv);
+#ifdef Q_OS_WIN
+    // The menu and message fonts that Wine reports are not among the faces
+    // the FreeType engine finds there, and it falls back to a serif face:
+    // menus, message boxes and the print preview's controls take the
+    // windows' dialog face instead.
+    if (wine) {
+        const QFont dialogFace = ui::SansSerifFont(8.25);
+        QApplication::setFont(dialogFace);
+        for (const char* widgetClass : { "QMenu", "QMessageBox" })
+            QApplication::setFont(dialogFace, widgetClass);
+    }
+#endif
 
     app::SystemClock clock;
     app::MessageBoxPrompter prompter;
