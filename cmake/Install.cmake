@@ -1,8 +1,35 @@
-# Installation on the freedesktop desktops: the desktop entry, AppStream
-# metainfo and hicolor icons next to the program, and the Debian package that
-# CPack builds from them. (On Windows the icon and version live inside the
-# executable, and windeployqt gathers the rest.)
+# What an install holds beyond the programs, which each folder installs with
+# its own targets.
+# - On the freedesktop desktops: the desktop entry, AppStream metainfo and
+#   hicolor icons, and the licence where Debian keeps it.
+# - On Windows: every DLL the programs load that is not Windows' own (Qt's,
+#   the mingw runtime), gathered from their import tables at install time,
+#   and the two Qt plugins the window program loads (platform and style) and
+#   the one the renderer loads (offscreen), with what they import in turn.
 if(WIN32)
+  install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin Qt6::QOffscreenIntegrationPlugin
+          RUNTIME_DEPENDENCY_SET bio_runtime
+          LIBRARY DESTINATION platforms RUNTIME DESTINATION platforms)
+  install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin
+          RUNTIME_DEPENDENCY_SET bio_runtime
+          LIBRARY DESTINATION styles RUNTIME DESTINATION styles)
+  # The folders of the mingw runtime DLLs (libstdc++, libgcc_s, winpthread).
+  set(_runtime_dirs ${BIORHYTHM_WINDOWS_QT}/bin)
+  foreach(dll libstdc++-6.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                    OUTPUT_VARIABLE _dll OUTPUT_STRIP_TRAILING_WHITESPACE)
+    get_filename_component(_dll ${_dll} REALPATH)
+    get_filename_component(_dir ${_dll} DIRECTORY)
+    list(APPEND _runtime_dirs ${_dir})
+  endforeach()
+  list(REMOVE_DUPLICATES _runtime_dirs)
+  # Only Qt's DLLs and mingw's (lib...) are looked for there; every other
+  # import is Windows' own (kernel32, user32, the api-ms-win-* sets).
+  install(RUNTIME_DEPENDENCY_SET bio_runtime
+          DIRECTORIES ${_runtime_dirs}
+          PRE_INCLUDE_REGEXES "^[Qq][Tt]6" "^[Ll][Ii][Bb]"
+          PRE_EXCLUDE_REGEXES ".*"
+          RUNTIME DESTINATION .)
   return()
 endif()
 
@@ -13,25 +40,6 @@ install(FILES data/${BIORHYTHM_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAD
 install(FILES ${CMAKE_BINARY_DIR}/${BIORHYTHM_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/${BIORHYTHM_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-foreach(size IN LISTS BIORHYTHM_ICON_SIZES)
-  install(FILES ${BIORHYTHM_ICON_DIR}/${size}.png
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-          RENAME ${BIORHYTHM_APP_ID}.png)
-endforeach()
-
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME tavio-biorhythm-chart)
+bio_add_desktop_icons(desktop_icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 # Debian keeps a package's licence under its own name in the doc folder.
-install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME} RENAME copyright)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Tavio <support@${BIORHYTHM_SITE_HOST}>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Biorhythm chart for a birthday and a report day")
-string(CONCAT CPACK_PACKAGE_DESCRIPTION
-  "Pick a birthday and a report day, and it draws the physical, emotional and intellectual\n"
-  "biorhythm cycles over the 28 days around the report day, with an explanation of each.")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://${BIORHYTHM_SITE_HOST}/")
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_STRIP_FILES ON)
-include(CPack)
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${BIORHYTHM_PACKAGE_NAME} RENAME copyright)

@@ -26,3 +26,8 @@ if(BIORHYTHM_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(bio_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(BIORHYTHM_BUILD_FUZZERS)
+  # Coverage feedback from every library under test, not only from the fuzz
+  # programs themselves, which add -fsanitize=fuzzer for libFuzzer's main.
+  target_compile_options(bio_options INTERFACE $<$<COMPILE_LANGUAGE:CXX>:-fsanitize=fuzzer-no-link>)
+endif()
