@@ -13,15 +13,19 @@ if(WIN32)
   install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin
           RUNTIME_DEPENDENCY_SET bio_runtime
           LIBRARY DESTINATION styles RUNTIME DESTINATION styles)
-  # The folders of the mingw runtime DLLs (libstdc++, libgcc_s, winpthread).
-  set(_runtime_dirs ${BIORHYTHM_WINDOWS_QT}/bin)
-  foreach(dll libstdc++-6.dll libwinpthread-1.dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
-                    OUTPUT_VARIABLE _dll OUTPUT_STRIP_TRAILING_WHITESPACE)
-    get_filename_component(_dll ${_dll} REALPATH)
-    get_filename_component(_dir ${_dll} DIRECTORY)
-    list(APPEND _runtime_dirs ${_dir})
-  endforeach()
+  # Where the DLLs are: Qt's beside Qt6Core.dll, and with mingw its runtime
+  # (libstdc++, libgcc_s, winpthread) where the compiler keeps it.
+  get_target_property(_qt_core Qt6::Core IMPORTED_LOCATION_RELEASE)
+  get_filename_component(_runtime_dirs ${_qt_core} DIRECTORY)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    foreach(dll libstdc++-6.dll libwinpthread-1.dll)
+      execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                      OUTPUT_VARIABLE _dll OUTPUT_STRIP_TRAILING_WHITESPACE)
+      get_filename_component(_dll ${_dll} REALPATH)
+      get_filename_component(_dir ${_dll} DIRECTORY)
+      list(APPEND _runtime_dirs ${_dir})
+    endforeach()
+  endif()
   list(REMOVE_DUPLICATES _runtime_dirs)
   # Only Qt's DLLs and mingw's (lib...) are looked for there; every other
   # import is Windows' own (kernel32, user32, the api-ms-win-* sets).

@@ -1,12 +1,12 @@
 # Shared by the scripts: installs the Debian packages that are missing (and
-# only those), configures and builds a build folder, and sets the environment
-# the sanitized programs run in.
+# only those), configures and builds a preset of CMakePresets.json, sets the
+# environment the sanitized programs run in, and gives a script a display.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Packages the program needs to build and run.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation fonts-dejavu-core help2man)
 
 ensure_packages() {
     local missing=()
@@ -28,12 +28,12 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# configure_and_build BUILD_DIR [cmake options...]
+# configure_and_build PRESET [cmake options...]: the configure and build
+# presets of that name.
 configure_and_build() {
-    local dir=$1
+    local preset=$1
     shift
-    cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir"
+    (cd "$ROOT" && cmake --preset "$preset" "$@" >/dev/null && cmake --build --preset "$preset")
 }
 
 # project_version BUILD_DIR: the version the top CMakeLists.txt gives the
@@ -49,4 +49,32 @@ export_sanitizer_environment() {
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
     export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+}
+
+# with_display "$@": runs the calling script again under a virtual X display
+# of its own (xvfb-run picks a free one) when there is none, with SIZE
+# (WxH, default 1280x1024) as its screen; returns when there is one.
+with_display() {
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+        return 0
+    fi
+    exec xvfb-run -a -s "-screen 0 ${SCREEN_SIZE:-1280x1024}x24 -nolisten tcp" "$0" "$@"
+}
+
+# start_window_manager: openbox on the display, once it has taken charge of
+# it, with a home of its own (it keeps a log and sessions in its cache), so
+# that focus, activation and stay-on-top behave as on a desktop. It ends with
+# the display.
+start_window_manager() {
+    local home
+    home=$(mktemp -d)
+    HOME="$home" XDG_CACHE_HOME="$home/.cache" XDG_CONFIG_HOME="$home/.config" \
+        openbox --sm-disable >"$home/openbox.log" 2>&1 &
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    echo "openbox did not start; it wrote:" >&2
+    cat "$home/openbox.log" >&2
+    return 1
 }

@@ -19,9 +19,6 @@ list(APPEND CMAKE_FIND_ROOT_PATH /usr/${_mingw})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-# Packages of the target only: the host's GoogleTest or Qt would link Linux
-# libraries into Windows programs.
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # The runtime libraries that an install gathers are read from the programs'
 # import tables with mingw's objdump.
@@ -55,6 +52,9 @@ set(BIORHYTHM_WINDOWS_QT "${BIORHYTHM_WINDOWS_QT}" CACHE PATH "Install prefix of
 # lib/cmake the prefix path (as Qt's own toolchain file does it, since CMake
 # would join the two if both named the prefix).
 list(PREPEND CMAKE_FIND_ROOT_PATH "${BIORHYTHM_WINDOWS_QT}")
+# Packages of the target only: the host's GoogleTest would link Linux
+# libraries into Windows programs.
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 list(PREPEND CMAKE_PREFIX_PATH "${BIORHYTHM_WINDOWS_QT}/lib/cmake")
 set(QT_HOST_PATH /usr)
 file(GLOB _qt_host_info /usr/lib/*/cmake/Qt6HostInfo/Qt6HostInfoConfig.cmake)
