@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <string_view>
 
 #ifndef BIORHYTHM_VERSION
@@ -72,23 +73,19 @@ std::string Escaped(std::string_view text)
     return escaped;
 }
 
-std::string LowerName(const chart::BiorhythmCycle& cycle)
-{
-    std::string name(cycle.name);
-    name.front() = static_cast<char>(name.front() - 'A' + 'a');
-    return name;
-}
-
 std::string Summary(const chart::CriticalDay& day)
 {
     static constexpr std::string_view kTitles[]
         = { "Critical day: ", "Double critical day: ", "Treble critical day: " };
+    // Indexed by the kind, which counts the critical cycles.
+    static_assert(std::size(kTitles) == chart::kCycles.size(),
+        "CriticalDaysCalendar: add the title of a day on which every cycle is critical");
     std::string summary(kTitles[static_cast<int>(day.kind) - 1]);
     std::string_view separator;
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
         if (day.reading.cycles[i].critical) {
             summary += separator;
-            summary += LowerName(chart::kCycles[i]);
+            summary += chart::LowerCaseName(chart::kCycles[i]);
             separator = ", ";
         }
     }
@@ -100,7 +97,8 @@ std::string Description(const chart::CriticalDay& day)
     std::string description = "Values at the start of the day:";
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
         description += i == 0 ? " " : ", ";
-        description += LowerName(chart::kCycles[i]) + ' ' + chart::PercentText(day.reading.cycles[i].percent) + '%';
+        description
+            += chart::LowerCaseName(chart::kCycles[i]) + ' ' + chart::PercentText(day.reading.cycles[i].percent) + '%';
     }
     return description;
 }
