@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <string_view>
 
 #ifndef BIORHYTHM_VERSION
@@ -60,35 +61,19 @@ std::string UtcDateTime(sys_seconds moment)
     return BasicDate(year_month_day { day }) + 'T' + text + 'Z';
 }
 
-// A TEXT value: backslashes, semicolons and commas escaped.
-std::string Escaped(std::string_view text)
-{
-    std::string escaped;
-    for (const char c : text) {
-        if (c == '\\' || c == ';' || c == ',')
-            escaped += '\\';
-        escaped += c;
-    }
-    return escaped;
-}
-
-std::string LowerName(const chart::BiorhythmCycle& cycle)
-{
-    std::string name(cycle.name);
-    name.front() = static_cast<char>(name.front() - 'A' + 'a');
-    return name;
-}
-
 std::string Summary(const chart::CriticalDay& day)
 {
     static constexpr std::string_view kTitles[]
         = { "Critical day: ", "Double critical day: ", "Treble critical day: " };
+    // Indexed by the kind, which counts the critical cycles.
+    static_assert(std::size(kTitles) == chart::kCycles.size(),
+        "CriticalDaysCalendar: add the title of a day on which every cycle is critical");
     std::string summary(kTitles[static_cast<int>(day.kind) - 1]);
     std::string_view separator;
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
         if (day.reading.cycles[i].critical) {
             summary += separator;
-            summary += LowerName(chart::kCycles[i]);
+            summary += chart::LowerCaseName(chart::kCycles[i]);
             separator = ", ";
         }
     }
@@ -100,25 +85,15 @@ std::string Description(const chart::CriticalDay& day)
     std::string description = "Values at the start of the day:";
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
         description += i == 0 ? " " : ", ";
-        description += LowerName(chart::kCycles[i]) + ' ' + chart::PercentText(day.reading.cycles[i].percent) + '%';
+        description
+            += chart::LowerCaseName(chart::kCycles[i]) + ' ' + chart::PercentText(day.reading.cycles[i].percent) + '%';
     }
     return description;
 }
 
-// A content line, folded: a line longer than 75 octets goes on in the next
-// one, which starts with a blank; never within a UTF-8 character.
 void AppendLine(std::string& text, std::string_view line)
 {
-    std::size_t room = kLineOctets;
-    while (line.size() > room) {
-        std::size_t cut = room;
-        while ((static_cast<unsigned char>(line[cut]) & 0xC0u) == 0x80u)
-            --cut;
-        text.append(line.substr(0, cut)).append("\r\n ");
-        line.remove_prefix(cut);
-        room = kLineOctets - 1;
-    }
-    text.append(line).append("\r\n");
+    text += FoldedLine(line);
 }
 
 } // namespace
@@ -137,13 +112,39 @@ std::string CriticalDaysCalendar(
         AppendLine(text, dtstamp);
         AppendLine(text, "DTSTART;VALUE=DATE:" + BasicDate(day.date));
         AppendLine(text, "DTEND;VALUE=DATE:" + BasicDate(year_month_day { sys_days { day.date } + days { 1 } }));
-        AppendLine(text, "SUMMARY:" + Escaped(Summary(day)));
-        AppendLine(text, "DESCRIPTION:" + Escaped(Description(day)));
+        AppendLine(text, "SUMMARY:" + EscapedText(Summary(day)));
+        AppendLine(text, "DESCRIPTION:" + EscapedText(Description(day)));
         AppendLine(text, "TRANSP:TRANSPARENT");
         AppendLine(text, "END:VEVENT");
     }
     AppendLine(text, "END:VCALENDAR");
     return text;
+}
+
+std::string EscapedText(std::string_view text)
+{
+    std::string escaped;
+    for (const char c : text) {
+        if (c == '\\' || c == ';' || c == ',')
+            escaped += '\\';
+        escaped += c;
+    }
+    return escaped;
+}
+
+std::string FoldedLine(std::string_view line)
+{
+    std::string folded;
+    std::size_t room = kLineOctets;
+    while (line.size() > room) {
+        std::size_t cut = room;
+        while ((static_cast<unsigned char>(line[cut]) & 0xC0u) == 0x80u)
+            --cut;
+        folded.append(line.substr(0, cut)).append("\r\n ");
+        line.remove_prefix(cut);
+        room = kLineOctets - 1;
+    }
+    return folded.append(line).append("\r\n");
 }
 
 } // namespace calendar

@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace calendar {
@@ -22,5 +23,13 @@ namespace calendar {
 // clock, so that a test can pin it.
 std::string CriticalDaysCalendar(
     std::chrono::year_month_day birth, const std::vector<chart::CriticalDay>& days, std::chrono::sys_seconds stamp);
+
+// A TEXT value: backslashes, semicolons and commas escaped.
+std::string EscapedText(std::string_view text);
+
+// A content line as the file holds it, CRLF at its end: a line longer than
+// 75 octets goes on in the next one, which starts with a blank, and is never
+// cut within a UTF-8 character.
+std::string FoldedLine(std::string_view line);
 
 } // namespace calendar

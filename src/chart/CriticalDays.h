@@ -19,6 +19,7 @@
 #include "chart/DayReading.h"
 
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,10 @@ namespace chart {
 
 // How many cycles are critical that day.
 enum class CriticalKind { Single = 1, Double = 2, Treble = 3 };
+// A day's kind is its count of critical cycles, so every count needs a kind.
+static_assert(static_cast<std::size_t>(CriticalKind::Treble) == kCycles.size(),
+    "CriticalKind: add the kind of a day on which every cycle is critical, and its name in CriticalKindName and "
+    "the calendar's titles");
 
 struct CriticalDay {
     std::chrono::year_month_day date;

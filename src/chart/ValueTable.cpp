@@ -7,7 +7,16 @@
 namespace chart {
 namespace {
 
-constexpr std::string_view kHeader[] = { "date", "offset", "physical", "emotional", "intellectual", "critical" };
+// One column per cycle, so that a row and its header never disagree on
+// where a cycle's value stands.
+std::vector<std::string> Header()
+{
+    std::vector<std::string> header { "date", "offset" };
+    for (const BiorhythmCycle& cycle : kCycles)
+        header.push_back(LowerCaseName(cycle));
+    header.emplace_back("critical");
+    return header;
+}
 
 std::vector<std::string> Fields(const ValueRow& row)
 {
@@ -34,7 +43,7 @@ std::string Table(std::chrono::year_month_day birth, std::chrono::year_month_day
         }
         text += lineEnd;
     };
-    appendLine(kHeader);
+    appendLine(Header());
     for (const ValueRow& row : ReadValueRows(birth, report))
         appendLine(Fields(row));
     return text;
@@ -80,6 +89,15 @@ std::string CriticalCycles(const DayReading& day)
         names += kCycles[i].name;
     }
     return names;
+}
+
+std::string LowerCaseName(const BiorhythmCycle& cycle)
+{
+    std::string name(cycle.name);
+    for (char& c : name)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return name;
 }
 
 std::string CsvField(std::string_view text)

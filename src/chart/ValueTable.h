@@ -30,6 +30,9 @@ std::string IsoDate(std::chrono::year_month_day date);
 std::string PercentText(double percent);
 // "Physical+Intellectual", or empty on a day critical for no cycle.
 std::string CriticalCycles(const DayReading& day);
+// "physical": the cycle's name as the header row and the calendar's texts
+// write it.
+std::string LowerCaseName(const BiorhythmCycle& cycle);
 // A field as RFC 4180 writes it: quoted, quotes doubled, only when needed.
 std::string CsvField(std::string_view text);
 

@@ -1,5 +1,7 @@
 #include "ui/main/Explanations.h"
 
+#include "chart/BiorhythmCycle.h"
+
 namespace ui {
 
 const Explanation& ExplanationFor(ExplanationSource source)
@@ -38,6 +40,9 @@ const Explanation& ExplanationFor(ExplanationSource source)
                        "decisions and there may be some mental indecisiveness. At the low level in the cycle, you may "
                        "not be able to judge nor concentrate."),
     };
+    // One text for each cycle's name in the legend strip.
+    static_assert(chart::kCycles.size() == 3,
+        "ExplanationFor: write the new cycle's explanation here and add its ExplanationSource");
     switch (source) {
     case ExplanationSource::Physical:
         return physical;

@@ -139,7 +139,8 @@ void MainWindow::CreateControls(QWidget* client)
         { &lblGreen, "lblGreen", 1410 },
         { &lblViolet, "lblViolet", 2790 },
     };
-    static_assert(std::extent_v<decltype(legend)> == chart::kCycles.size());
+    static_assert(std::extent_v<decltype(legend)> == chart::kCycles.size(),
+        "MainWindow: give the new cycle a label and a place in the legend strip, and an explanation");
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
         const auto& entry = legend[i];
         const chart::BiorhythmCycle& cycle = chart::kCycles[i];
@@ -358,7 +359,6 @@ void MainWindow::SetAccessibleNames()
         { cboReportMonth, "Report month" },
         { cboReportDay, "Report day" },
         { cboReportYear, "Report year" },
-        { picExplain, "Cycle legend: Physical, Emotional, Intellectual" },
     };
     for (const auto& [control, name] : names) {
         control->setAccessibleName(QString::fromLatin1(name));
@@ -367,6 +367,10 @@ void MainWindow::SetAccessibleNames()
         if (auto* box = qobject_cast<QComboBox*>(control); box != nullptr && box->isEditable())
             box->lineEdit()->setAccessibleName(QString::fromLatin1(name));
     }
+    QStringList cycles;
+    for (const chart::BiorhythmCycle& cycle : chart::kCycles)
+        cycles << FromUtf8(cycle.name);
+    picExplain->setAccessibleName(QStringLiteral("Cycle legend: ") + cycles.join(QStringLiteral(", ")));
     // The row labels name their rows; without an ampersand in them this
     // changes no key, only what the first box of each row is labelled by.
     lblBirthday->setBuddy(cboBirthMonth);

@@ -13,6 +13,7 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -126,26 +127,35 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
     std::chrono::year_month_day report)
 {
     struct Column {
-        const char* title;
+        QString title;
         double left;
         double width;
         Qt::Alignment alignment;
     };
-    const Column columns[] = {
-        { "Date", 2, 24, Qt::AlignLeft },
-        { "Day", 26, 12, Qt::AlignRight },
-        { "Physical", 40, 24, Qt::AlignRight },
-        { "Emotional", 66, 24, Qt::AlignRight },
-        { "Intellectual", 92, 24, Qt::AlignRight },
-        { "Critical", 122, 56, Qt::AlignLeft },
+    // The cycles' columns follow the day at a fixed step, in the order of
+    // kCycles; the critical cycles still need their room after the last.
+    constexpr double kValueLeft = 40;
+    constexpr double kValueStep = 26;
+    constexpr double kValueWidth = 24;
+    constexpr double kCriticalLeft = 122;
+    static_assert(
+        kValueLeft + kValueStep * static_cast<double>(chart::kCycles.size() - 1) + kValueWidth <= kCriticalLeft,
+        "DrawTable: the page has no room for another cycle's column; narrow the value columns");
+    std::vector<Column> columns {
+        { QStringLiteral("Date"), 2, 24, Qt::AlignLeft },
+        { QStringLiteral("Day"), 26, 12, Qt::AlignRight },
     };
+    for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
+        columns.push_back({ FromUtf8(chart::kCycles[i].name), kValueLeft + kValueStep * static_cast<double>(i),
+            kValueWidth, Qt::AlignRight });
+    columns.push_back({ QStringLiteral("Critical"), kCriticalLeft, 56, Qt::AlignLeft });
     const auto cell
         = [&](const Column& column, double rowTop) { return grid.Rect(column.left, rowTop, column.width, rowHeight); };
 
     painter.setPen(Qt::black);
     painter.setFont(grid.Font(8, true));
     for (const Column& column : columns)
-        painter.drawText(cell(column, top), column.alignment | Qt::AlignVCenter, QString::fromLatin1(column.title));
+        painter.drawText(cell(column, top), column.alignment | Qt::AlignVCenter, column.title);
     painter.setPen(QPen(Qt::black, grid(0.2)));
     const QRectF header = grid.Rect(0, top, kDesignWidth, rowHeight);
     painter.drawLine(header.bottomLeft(), header.bottomRight());
@@ -159,15 +169,14 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
             painter.fillRect(grid.Rect(0, rowTop, kDesignWidth, rowHeight), QColor(220, 220, 220));
         painter.setFont(reportDay ? bold : regular);
         painter.setPen(Qt::black);
-        const QString texts[] = {
+        std::vector<QString> texts {
             FromUtf8(chart::IsoDate(row.date)),
             row.day.offset > 0 ? QStringLiteral("+%1").arg(row.day.offset) : QString::number(row.day.offset),
-            FromUtf8(chart::PercentText(row.day.cycles[0].percent)) + QLatin1Char('%'),
-            FromUtf8(chart::PercentText(row.day.cycles[1].percent)) + QLatin1Char('%'),
-            FromUtf8(chart::PercentText(row.day.cycles[2].percent)) + QLatin1Char('%'),
-            FromUtf8(chart::CriticalCycles(row.day)).replace(QLatin1Char('+'), QStringLiteral(", ")),
         };
-        for (std::size_t i = 0; i < std::size(columns); ++i)
+        for (const chart::CycleReading& cycle : row.day.cycles)
+            texts.push_back(FromUtf8(chart::PercentText(cycle.percent)) + QLatin1Char('%'));
+        texts.push_back(FromUtf8(chart::CriticalCycles(row.day)).replace(QLatin1Char('+'), QStringLiteral(", ")));
+        for (std::size_t i = 0; i < columns.size(); ++i)
             painter.drawText(cell(columns[i], rowTop), columns[i].alignment | Qt::AlignVCenter, texts[i]);
         rowTop += rowHeight;
     }
