@@ -125,6 +125,11 @@ std::string EscapedText(std::string_view text)
 {
     std::string escaped;
     for (const char c : text) {
+        // A line break would end the property: RFC 5545 writes it as \n.
+        if (c == '\n') {
+            escaped += "\\n";
+            continue;
+        }
         if (c == '\\' || c == ';' || c == ',')
             escaped += '\\';
         escaped += c;
@@ -138,8 +143,12 @@ std::string FoldedLine(std::string_view line)
     std::size_t room = kLineOctets;
     while (line.size() > room) {
         std::size_t cut = room;
-        while ((static_cast<unsigned char>(line[cut]) & 0xC0u) == 0x80u)
+        while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0u) == 0x80u)
             --cut;
+        // Nothing but continuation octets (text that is not UTF-8, say a
+        // name from the command line): any cut is as good as another.
+        if (cut == 0)
+            cut = room;
         folded.append(line.substr(0, cut)).append("\r\n ");
         line.remove_prefix(cut);
         room = kLineOctets - 1;

@@ -24,7 +24,8 @@ namespace calendar {
 std::string CriticalDaysCalendar(
     std::chrono::year_month_day birth, const std::vector<chart::CriticalDay>& days, std::chrono::sys_seconds stamp);
 
-// A TEXT value: backslashes, semicolons and commas escaped.
+// A TEXT value: backslashes, semicolons and commas escaped, line breaks
+// written as \n.
 std::string EscapedText(std::string_view text);
 
 // A content line as the file holds it, CRLF at its end: a line longer than

@@ -50,9 +50,20 @@ TEST(CalendarLines, FoldAt75OctetsAndNeverWithinACharacter)
     }
 }
 
-TEST(CalendarLines, TextEscapesItsSeparatorsButNotColons)
+TEST(CalendarLines, TextEscapesItsSeparatorsAndLineBreaksButNotColons)
 {
-    EXPECT_EQ(calendar::EscapedText("a,b;c\\d: e"), "a\\,b\\;c\\\\d: e");
+    EXPECT_EQ(calendar::EscapedText("a,b;c\\d: e\nf"), "a\\,b\\;c\\\\d: e\\nf");
+}
+
+TEST(CalendarLines, TextThatIsNotUtf8StillFoldsWithinTheLine)
+{
+    // Continuation octets alone, as a name given in another encoding may
+    // bring: the fold must not walk back past the line's start.
+    const std::string line(200, '\x80');
+    const std::vector<std::string> parts = Lines(calendar::FoldedLine(line));
+    ASSERT_EQ(parts.size(), 3u);
+    EXPECT_EQ(parts[0].size(), 75u);
+    EXPECT_EQ(parts[1].size(), 75u);
 }
 
 TEST(CriticalCalendar, NoDaysIsStillACalendarThatNamesItsVersionAndMaker)
