@@ -2,17 +2,11 @@
 # its own targets.
 # - On the freedesktop desktops: the desktop entry, AppStream metainfo and
 #   hicolor icons, and the licence where Debian keeps it.
-# - On Windows: every DLL the programs load that is not Windows' own (Qt's,
-#   the mingw runtime), gathered from their import tables at install time,
-#   and the two Qt plugins the window program loads (platform and style) and
-#   the one the renderer loads (offscreen), with what they import in turn.
+# - On Windows: the Qt plugins the programs load, and every DLL that the
+#   programs and plugins load that is not Windows' own (Qt's, the mingw
+#   runtime), gathered from their import tables at install time
+#   (cmake/InstallWindowsRuntime.cmake).
 if(WIN32)
-  install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin Qt6::QOffscreenIntegrationPlugin
-          RUNTIME_DEPENDENCY_SET bio_runtime
-          LIBRARY DESTINATION platforms RUNTIME DESTINATION platforms)
-  install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin
-          RUNTIME_DEPENDENCY_SET bio_runtime
-          LIBRARY DESTINATION styles RUNTIME DESTINATION styles)
   # Where the DLLs are: Qt's beside Qt6Core.dll, and with mingw its runtime
   # (libstdc++, libgcc_s, winpthread) where the compiler keeps it.
   get_target_property(_qt_core Qt6::Core IMPORTED_LOCATION_RELEASE)
@@ -27,13 +21,42 @@ if(WIN32)
     endforeach()
   endif()
   list(REMOVE_DUPLICATES _runtime_dirs)
-  # Only Qt's DLLs and mingw's (lib...) are looked for there; every other
-  # import is Windows' own (kernel32, user32, the api-ms-win-* sets).
-  install(RUNTIME_DEPENDENCY_SET bio_runtime
-          DIRECTORIES ${_runtime_dirs}
-          PRE_INCLUDE_REGEXES "^[Qq][Tt]6" "^[Ll][Ii][Bb]"
-          PRE_EXCLUDE_REGEXES ".*"
-          RUNTIME DESTINATION .)
+  # CMake 3.25 looks for an imported DLL under its name in lower case, which
+  # a Linux file system does not find as Qt6Core.dll: a cross build searches
+  # a folder of links named in lower case, and installs the files they lead
+  # to, under their own names.
+  if(CMAKE_HOST_WIN32)
+    set(_search_dirs ${_runtime_dirs})
+  else()
+    set(_search_dirs ${CMAKE_BINARY_DIR}/runtime-dlls)
+    file(REMOVE_RECURSE ${_search_dirs})
+    file(MAKE_DIRECTORY ${_search_dirs})
+    foreach(dir IN LISTS _runtime_dirs)
+      file(GLOB _dlls ${dir}/*.dll)
+      foreach(dll IN LISTS _dlls)
+        get_filename_component(_name ${dll} NAME)
+        string(TOLOWER ${_name} _name)
+        file(CREATE_LINK ${dll} ${_search_dirs}/${_name} SYMBOLIC)
+      endforeach()
+    endforeach()
+  endif()
+  # The plugins the window program loads (platform and style) and the one
+  # the renderer loads (offscreen).
+  set(_plugins)
+  foreach(plugin platforms/Qt6::QWindowsIntegrationPlugin platforms/Qt6::QOffscreenIntegrationPlugin
+                 styles/Qt6::QWindowsVistaStylePlugin)
+    string(REGEX REPLACE "/.*" "" _folder ${plugin})
+    string(REGEX REPLACE "^[^/]*/" "" _target ${plugin})
+    get_target_property(_file ${_target} IMPORTED_LOCATION_RELEASE)
+    list(APPEND _plugins ${_folder}=${_file})
+  endforeach()
+  install(CODE "
+    set(BIO_RUNTIME_EXECUTABLES \"$<TARGET_FILE:TavioFreeBiorhythmChartSoftware>;$<TARGET_FILE:biorhythm-render>\")
+    set(BIO_RUNTIME_LIBRARIES \"$<TARGET_FILE:tavio-biorhythm-print>\")
+    set(BIO_RUNTIME_PLUGINS \"${_plugins}\")
+    set(BIO_RUNTIME_SEARCH_DIRS \"${_search_dirs}\")
+    set(BIO_STRIP \"${CMAKE_STRIP}\")")
+  install(SCRIPT cmake/InstallWindowsRuntime.cmake)
   return()
 endif()
 

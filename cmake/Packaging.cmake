@@ -15,6 +15,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "biorhythm cycles over the 28 days around the report day, with an explanation of each.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
+# Values reach CPack as written here, quotes and dollar signs included.
+set(CPACK_VERBATIM_VARIABLES ON)
 
 if(NOT WIN32)
   set(CPACK_GENERATOR DEB)
@@ -28,7 +30,7 @@ endif()
 
 set(CPACK_GENERATOR "ZIP;NSIS")
 set(BIORHYTHM_DISPLAY_NAME "Tavio Biorhythm Chart")
-# The zip's one folder; cmake/CPackWindows.cmake names each file.
+# The zip's one folder; cmake/CPackWindows.cmake names the files.
 set(CPACK_PACKAGE_FILE_NAME ${BIORHYTHM_PACKAGE_NAME}-${PROJECT_VERSION})
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/CPackWindows.cmake)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY ${BIORHYTHM_DISPLAY_NAME})
