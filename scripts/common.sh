@@ -62,12 +62,13 @@ with_display() {
 }
 
 # start_window_manager: openbox on the display, once it has taken charge of
-# it, with a home of its own (it keeps a log and sessions in its cache), so
-# that focus, activation and stay-on-top behave as on a desktop. It ends with
-# the display.
+# it, so that focus, activation and stay-on-top behave as on a desktop; with a
+# home of its own in the user's cache, where it keeps a log and sessions. It
+# ends with the display.
+OPENBOX_HOME="${XDG_CACHE_HOME:-$HOME/.cache}/tavio-biorhythm/openbox"
 start_window_manager() {
-    local home
-    home=$(mktemp -d)
+    local home=$OPENBOX_HOME
+    mkdir -p "$home"
     HOME="$home" XDG_CACHE_HOME="$home/.cache" XDG_CONFIG_HOME="$home/.config" \
         openbox --sm-disable >"$home/openbox.log" 2>&1 &
     for _ in $(seq 100); do
