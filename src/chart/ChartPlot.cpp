@@ -2,6 +2,7 @@
 
 #include "chart/BiorhythmCycle.h"
 #include "chart/HalfWaveWalk.h"
+#include "chart/LineStyle.h"
 
 namespace chart {
 
@@ -28,7 +29,23 @@ void ChartPlot::Parabola(const double& Xa, const double& Ya, const double& LastP
 
 void ChartPlot::DrawCycles(std::int32_t daysSinceBirth) const
 {
-    for (const BiorhythmCycle& cycle : kCycles) {
+    DrawEachCycle(daysSinceBirth, [](std::size_t) {});
+}
+
+void ChartPlot::DrawStyledCycles(
+    std::int32_t daysSinceBirth, double pixelsPerUnitX, double pixelsPerUnitY, double patternPixels) const
+{
+    StyledSurface styled(surface, pixelsPerUnitX, pixelsPerUnitY, patternPixels);
+    const ChartPlot plot(styled);
+    plot.DrawEachCycle(daysSinceBirth, [&styled](std::size_t cycle) { styled.StartCurve(kCycleLineStyles[cycle]); });
+}
+
+template <typename BeforeCycle>
+void ChartPlot::DrawEachCycle(std::int32_t daysSinceBirth, BeforeCycle beforeCycle) const
+{
+    for (std::size_t i = 0; i < kCycles.size(); ++i) {
+        const BiorhythmCycle& cycle = kCycles[i];
+        beforeCycle(i);
         const double quarter = cycle.length / 4.0;
         WalkHalfWaves(
             daysSinceBirth, cycle.length, [this] { return surface.ScaleWidth(); },

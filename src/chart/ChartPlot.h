@@ -30,7 +30,16 @@ public:
     // clear what is already there.
     void DrawCycles(std::int32_t daysSinceBirth) const;
 
+    // The same cycles in their line styles (LineStyle.h): only the points on
+    // the lit parts of each style's pattern, measured in the surface's
+    // pixels, of which there are pixelsPerUnitX and pixelsPerUnitY to a unit
+    // of its scale, patternPixels to a unit of the pattern.
+    void DrawStyledCycles(
+        std::int32_t daysSinceBirth, double pixelsPerUnitX, double pixelsPerUnitY, double patternPixels) const;
+
 private:
+    template <typename BeforeCycle> void DrawEachCycle(std::int32_t daysSinceBirth, BeforeCycle beforeCycle) const;
+
     DrawingSurface& surface;
 };
 

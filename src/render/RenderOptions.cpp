@@ -1,5 +1,7 @@
 #include "render/RenderOptions.h"
 
+#include "chart/Planner.h"
+
 #include <algorithm>
 #include <optional>
 #include <string_view>
@@ -47,6 +49,8 @@ struct Collected {
     std::optional<std::string> values;
     std::optional<std::string> critical;
     std::optional<std::string> months;
+    std::optional<std::string> planner;
+    bool lineStyles = false;
 };
 
 std::string Lowered(std::string_view text)
@@ -86,6 +90,8 @@ std::optional<std::string>* Slot(Collected& collected, std::string_view name)
         return &collected.critical;
     if (name == "--months")
         return &collected.months;
+    if (name == "--planner")
+        return &collected.planner;
     return nullptr;
 }
 
@@ -102,6 +108,14 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
         const std::string_view argument = arguments[i];
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
+        if (name == "--line-styles") {
+            if (equals != std::string_view::npos)
+                return UsageError { "--line-styles takes no value" };
+            if (collected.lineStyles)
+                return UsageError { "--line-styles is given more than once" };
+            collected.lineStyles = true;
+            continue;
+        }
         std::optional<std::string>* slot = Slot(collected, name);
         if (slot == nullptr) {
             if (argument.starts_with("-"))
@@ -123,8 +137,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
         return UsageError { "missing --birth" };
     if (!collected.report)
         return UsageError { "missing --report" };
-    if (!collected.output && !collected.values && !collected.critical)
-        return UsageError { "missing --output, --values or --critical" };
+    if (!collected.output && !collected.values && !collected.critical && !collected.planner)
+        return UsageError { "missing --output, --values, --critical or --planner" };
 
     RenderOptions options;
     const auto birth = ReadIsoDate(*collected.birth);
@@ -168,9 +182,29 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
         const std::string& months = *collected.months;
         if (!AllDigits(months) || months.size() > 2 || months.front() == '0' || DigitsValue(months) > 24)
             return UsageError { "--months: '" + months + "' is not a number of months from 1 to 24" };
-        if (!collected.critical)
-            return UsageError { "--months needs --critical" };
+        if (!collected.critical && !collected.planner)
+            return UsageError { "--months needs --critical or --planner" };
+        if (collected.planner && DigitsValue(months) > chart::kMostPlannerMonths)
+            return UsageError { "--months: '" + months + "' is not a number of months from 1 to 12 for --planner" };
         options.months = DigitsValue(months);
+    }
+    if (collected.planner) {
+        const std::string& planner = *collected.planner;
+        if (planner.empty())
+            return UsageError { "--planner: the file name is empty" };
+        const std::string extension = Extension(planner);
+        if (extension == "png")
+            options.plannerFormat = OutputFormat::Png;
+        else if (extension != "pdf")
+            return UsageError { "--planner: '" + planner + "' has no known extension (.pdf or .png)" };
+        if (planner == options.output)
+            return UsageError { "--planner: '" + planner + "' is also the --output" };
+        options.planner = planner;
+    }
+    if (collected.lineStyles) {
+        if (options.output.empty() || options.format != OutputFormat::Png)
+            return UsageError { "--line-styles needs a picture, --output FILE.png (the report page always has them)" };
+        options.lineStyles = true;
     }
     if (collected.page) {
         const std::string page = Lowered(*collected.page);
@@ -195,11 +229,13 @@ std::string HelpText()
            "       biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --output FILE.pdf [--page a4|letter]\n"
            "       biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --values FILE.csv\n"
            "       biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --critical FILE.ics|FILE.csv [--months N]\n"
+           "       biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --planner FILE.pdf|FILE.png [--months N]\n"
            "\n"
            "Draws the biorhythm chart area for a birthday and a report day, as the\n"
            "program's window shows it after a chart request, and saves it as a PNG;\n"
            "or writes the printed report page as a PDF; or the 29 days' values as CSV;\n"
-           "or the critical days from the report day on as calendar events or CSV.\n"
+           "or the critical days from the report day on as calendar events or CSV;\n"
+           "or the months ahead as a planner, printed pages (PDF) or a picture (PNG).\n"
            "\n"
            "  --birth YYYY-MM-DD   the birthday\n"
            "  --report YYYY-MM-DD  the report day, in the middle of the 28 days shown\n"
@@ -208,14 +244,23 @@ std::string HelpText()
            "                       once the new one is complete\n"
            "  --scale N            device pixels per pixel, 1 to 4 (default 1):\n"
            "                       the picture is 431 x 431 pixels times N\n"
-           "  --page SIZE          the report's page, a4 (default) or letter\n"
+           "  --line-styles        the picture's curves in their line styles:\n"
+           "                       physical solid, emotional dashed, intellectual\n"
+           "                       dotted (the report page always has them)\n"
+           "  --page SIZE          the report's and planner's page, a4 (default) or\n"
+           "                       letter\n"
            "  --values FILE        the value table as CSV, - for standard output;\n"
            "                       --output may then be left out\n"
            "  --critical FILE      the critical days as an iCalendar file (.ics), one\n"
            "                       all-day event each, or as CSV (.csv, - for\n"
            "                       standard output); with or without the others\n"
+           "  --planner FILE       the months ahead from the first day of the report\n"
+           "                       day's month, as pages (.pdf: a month a page up\n"
+           "                       to 3 months, else 3 a page) or as the planner\n"
+           "                       window's calendar (.png)\n"
            "  --months N           how many months of critical days, 1 to 24\n"
-           "                       (default 3), from the report day on\n"
+           "                       (default 3), from the report day on; of the\n"
+           "                       planner, 1 to 12 (default 3)\n"
            "  -h, --help           show this text\n"
            "\n"
            "Runs without a display: Qt's offscreen platform is used unless\n"

@@ -27,7 +27,10 @@ struct RenderOptions {
     std::string values; // the value table's CSV file, "-" for standard output, empty for none
     std::string critical; // the critical days' file, "-" for CSV on standard output, empty for none
     CriticalFormat criticalFormat = CriticalFormat::Csv;
-    int months = 3; // of critical days, from the report day on
+    int months = 3; // of critical days from the report day on, of the planner from the first of its month
+    std::string planner; // the months ahead as a PDF or PNG, empty for none
+    OutputFormat plannerFormat = OutputFormat::Pdf;
+    bool lineStyles = false; // the PNG chart's curves in their line styles
 };
 
 struct HelpRequest { };
@@ -41,10 +44,12 @@ using ParsedArguments = std::variant<RenderOptions, HelpRequest, UsageError>;
 
 // The arguments after the program name. Options take their value as the next
 // argument or after "=". --birth and --report are required, and one or more
-// of --output, --values and --critical; the output's extension (.png or .pdf,
-// in any case) picks its format, and the critical days' (.ics or .csv) theirs.
-// --scale is 1 to 4, --page a4 or letter, --months 1 to 24 and only with
-// --critical. --help or -h anywhere asks for the help text.
+// of --output, --values, --critical and --planner; the output's and the
+// planner's extension (.png or .pdf, in any case) picks its format, and the
+// critical days' (.ics or .csv) theirs. --scale is 1 to 4, --page a4 or
+// letter, --months 1 to 24 with --critical and 1 to 12 with --planner.
+// --line-styles takes no value and needs a PNG --output. --help or -h
+// anywhere asks for the help text.
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments);
 
 std::string HelpText();

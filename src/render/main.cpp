@@ -2,19 +2,23 @@
 // area widget as the program's window, so that the picture is the one a user
 // would see; or writes the printed report page as a PDF, through the same
 // drawing as the window's printing; and writes the value table as CSV, and
-// the critical days as calendar events or CSV.
+// the critical days as calendar events or CSV; and draws the months ahead as
+// the printed planner's pages or the planner window's calendar.
 
 #include "calendar/CriticalCalendar.h"
 #include "chart/ChartPlot.h"
 #include "chart/CriticalDays.h"
 #include "chart/DateComposition.h"
+#include "chart/Planner.h"
 #include "chart/ValueTable.h"
 #include "render/RenderOptions.h"
 #include "ui/Look.h"
 #include "ui/chart/ChartArea.h"
+#include "ui/planner/PlannerPage.h"
 #include "ui/report/ReportPage.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -83,10 +87,15 @@ std::string CriticalDaysText(const render::RenderOptions& options)
     return calendar::CriticalDaysCalendar(options.birth, days, now);
 }
 
+QPageSize PageSizeOf(const render::RenderOptions& options)
+{
+    return QPageSize(options.page == render::PageSize::Letter ? QPageSize::Letter : QPageSize::A4);
+}
+
 bool WriteReportPage(QSaveFile& file, const render::RenderOptions& options)
 {
     QPdfWriter writer(&file);
-    writer.setPageSize(QPageSize(options.page == render::PageSize::Letter ? QPageSize::Letter : QPageSize::A4));
+    writer.setPageSize(PageSizeOf(options));
     writer.setPageOrientation(QPageLayout::Portrait);
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     writer.setTitle(QStringLiteral("Biorhythm Chart %1").arg(QString::fromStdString(chart::IsoDate(options.report))));
@@ -97,6 +106,46 @@ bool WriteReportPage(QSaveFile& file, const render::RenderOptions& options)
     const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
     ui::DrawReportPage(painter, page, options.birth, options.report);
     return painter.end();
+}
+
+std::optional<std::chrono::year_month_day> Today()
+{
+    const QDate today = QDate::currentDate();
+    return std::chrono::year_month_day { std::chrono::year { today.year() },
+        std::chrono::month { static_cast<unsigned>(today.month()) },
+        std::chrono::day { static_cast<unsigned>(today.day()) } };
+}
+
+bool WritePlannerPdf(QSaveFile& file, const render::RenderOptions& options, const chart::Planner& planner)
+{
+    QPdfWriter writer(&file);
+    writer.setPageSize(PageSizeOf(options));
+    writer.setPageOrientation(ui::PlannerPrintLayoutFor(options.months).orientation);
+    writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+    writer.setTitle(QStringLiteral("Biorhythm Planner %1").arg(QString::fromStdString(chart::IsoDate(options.report))));
+    writer.setCreator(QStringLiteral("biorhythm-render"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
+    const QLocale locale;
+    for (int i = 0; i < ui::PlannerPageCount(planner); ++i) {
+        if (i > 0 && !writer.newPage())
+            return false;
+        ui::DrawPlannerPage(painter, page, planner, i, locale, Today());
+    }
+    return painter.end();
+}
+
+bool WritePlannerPng(QSaveFile& file, const render::RenderOptions& options, const chart::Planner& planner)
+{
+    const QSizeF size = ui::PlannerCalendarSize(planner);
+    QImage picture((size * options.scale).toSize(), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(options.scale);
+    QPainter painter(&picture);
+    ui::DrawPlannerCalendar(painter, planner, QLocale(), { Today(), std::nullopt });
+    painter.end();
+    return picture.save(&file, "PNG");
 }
 
 } // namespace
@@ -128,11 +177,14 @@ int main(int argc, char* argv[])
     std::unique_ptr<QSaveFile> criticalFile;
     if (!options.critical.empty() && options.critical != "-" && !(criticalFile = OpenTarget(options.critical, error)))
         return Fail(error);
+    std::unique_ptr<QSaveFile> plannerFile;
+    if (!options.planner.empty() && !(plannerFile = OpenTarget(options.planner, error)))
+        return Fail(error);
 
     // The toolkit is started only for a picture or a page.
     std::optional<QTemporaryDir> runtimeFolder;
     std::unique_ptr<QApplication> application;
-    if (file) {
+    if (file || plannerFile) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         // The ratio has to be fixed before the application exists; the widget
@@ -157,6 +209,7 @@ int main(int argc, char* argv[])
         ui::ChartArea area;
         area.SetScaleWidth(chart::kChartDays);
         area.SetupChartFrame();
+        area.SetLineStyles(options.lineStyles);
         area.ShowChart({ options.birth, options.report });
         const QPixmap picture = area.grab();
         if (picture.devicePixelRatio() != options.scale)
@@ -176,6 +229,18 @@ int main(int argc, char* argv[])
         return Fail(error);
     if (!options.critical.empty() && !WriteText(options.critical, criticalFile.get(), CriticalDaysText(options), error))
         return Fail(error);
+    if (plannerFile) {
+        const chart::Planner planner(options.birth, options.report, options.months);
+        const bool written = options.plannerFormat == render::OutputFormat::Pdf
+            ? WritePlannerPdf(*plannerFile, options, planner)
+            : WritePlannerPng(*plannerFile, options, planner);
+        if (!written) {
+            plannerFile->cancelWriting();
+            return Fail("cannot write " + options.planner + ": the planner could not be made");
+        }
+        if (!plannerFile->commit())
+            return Fail("cannot write " + options.planner + ": " + plannerFile->errorString().toStdString());
+    }
     if (file && !file->commit())
         return Fail("cannot write " + options.output + ": " + file->errorString().toStdString());
     return 0;

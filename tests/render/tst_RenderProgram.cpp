@@ -3,8 +3,11 @@
 #include "ui/chart/ChartArea.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +37,33 @@ Run Render(const QStringList& arguments, QByteArray* output = nullptr, const QSt
     if (output != nullptr)
         *output = process.readAllStandardOutput();
     return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()) };
+}
+
+// The inflated content of every compressed stream of a PDF file.
+QList<QByteArray> PdfStreams(const QByteArray& pdf)
+{
+    QList<QByteArray> streams;
+    for (qsizetype at = pdf.indexOf("stream\n"); at >= 0; at = pdf.indexOf("stream\n", at + 1)) {
+        const qsizetype start = at + 7;
+        const qsizetype end = pdf.indexOf("endstream", start);
+        if (end < 0)
+            break;
+        if (pdf.mid(at - 3, 3) == "end")
+            continue;
+        const qsizetype dictionary = pdf.lastIndexOf("<<", at);
+        if (dictionary < 0 || !pdf.mid(dictionary, at - dictionary).contains("/FlateDecode")) {
+            at = end;
+            continue;
+        }
+        // qUncompress wants the expected length first, and grows beyond it.
+        QByteArray framed("\x01\x00\x00\x00", 4);
+        framed += pdf.mid(start, end - start);
+        const QByteArray content = qUncompress(framed);
+        if (!content.isEmpty())
+            streams << content;
+        at = end;
+    }
+    return streams;
 }
 
 // Lines of the error output that are the program's own.
@@ -157,6 +187,98 @@ private slots:
         QVERIFY(shown.contains(QStringLiteral("Birthday: 1980-01-04")));
     }
 
+    // The PNG in the line styles is the widget's own picture with them on,
+    // and not the plain one.
+    void drawsTheLineStylesOnRequest()
+    {
+        const QString path = folder.filePath(QStringLiteral("styled.png"));
+        const Run run = Render({ QStringLiteral("--birth=1980-01-04"), QStringLiteral("--report=2024-06-15"),
+            QStringLiteral("--output=") + path, QStringLiteral("--line-styles") });
+        QCOMPARE(run.status, 0);
+        ui::ChartArea area;
+        area.SetScaleWidth(28);
+        area.SetupChartFrame();
+        using namespace std::chrono;
+        area.ShowChart({ 1980y / January / 4d, 2024y / June / 15d });
+        const QImage plain = area.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        area.SetLineStyles(true);
+        const QImage styled = area.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(styled != plain);
+        QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32), styled);
+    }
+
+    // The pages, their size and orientation, and every month by name; and
+    // the report page's curves as the vector dashes of their line styles.
+    void writesThePlannerAndTheStyledReport_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QStringList>("months");
+        QTest::newRow("default, 3 months on A4 across")
+            << QStringList() << 3 << QStringLiteral("842 x 595 pts (A4)")
+            << QStringList { QStringLiteral("June 2024"), QStringLiteral("July 2024"), QStringLiteral("August 2024") };
+        QStringList year;
+        for (const char* month :
+            { "June 2024", "July 2024", "August 2024", "September 2024", "October 2024", "November 2024",
+                "December 2024", "January 2025", "February 2025", "March 2025", "April 2025", "May 2025" })
+            year << QString::fromLatin1(month);
+        QTest::newRow("a year on four Letter pages")
+            << QStringList { QStringLiteral("--months=12"), QStringLiteral("--page=letter") } << 4
+            << QStringLiteral("612 x 792 pts (letter)") << year;
+    }
+
+    void writesThePlannerAndTheStyledReport()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("Windows: the pages are read back with poppler's pdftotext and pdfinfo, Linux programs");
+#endif
+        QFETCH(QStringList, options);
+        QFETCH(int, pages);
+        QFETCH(QString, size);
+        QFETCH(QStringList, months);
+        const QString path = folder.filePath(QStringLiteral("planner%1.pdf").arg(pages));
+        QElapsedTimer timer;
+        timer.start();
+        const Run run = Render(QStringList { QStringLiteral("--birth=1980-01-04"),
+                                   QStringLiteral("--report=2024-06-15"), QStringLiteral("--planner"), path }
+            + options);
+        qInfo("planner of %d pages in %lld ms", pages, static_cast<long long>(timer.elapsed()));
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.errors, QString());
+        QProcess info;
+        info.start(QStandardPaths::findExecutable(QStringLiteral("pdfinfo")), { path });
+        QVERIFY(info.waitForFinished(60000));
+        const QString facts = QString::fromUtf8(info.readAllStandardOutput()).simplified();
+        QVERIFY2(facts.contains(QStringLiteral("Pages: %1 ").arg(pages)), qPrintable(facts));
+        QVERIFY2(facts.contains(QStringLiteral("Page size: ") + size), qPrintable(facts));
+        QProcess text;
+        text.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), { path, QStringLiteral("-") });
+        QVERIFY(text.waitForFinished(60000));
+        const QString shown = QString::fromUtf8(text.readAllStandardOutput());
+        for (const QString& month : months)
+            QVERIFY2(shown.contains(month), qPrintable(month));
+        QVERIFY(!shown.contains(QStringLiteral("May 2024")));
+        QCOMPARE(shown.count(QStringLiteral("Emotional (dashed)")), pages);
+
+        // The report page: a dash array for each styled curve and its
+        // legend sample, in the page's own drawing commands.
+        const QString report = folder.filePath(QStringLiteral("styled-report.pdf"));
+        QCOMPARE(Render({ QStringLiteral("--birth=1980-01-04"), QStringLiteral("--report=2024-06-15"),
+                            QStringLiteral("--output"), report })
+                     .status,
+            0);
+        QFile file(report);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QSet<QString> dashes;
+        for (const QByteArray& content : PdfStreams(file.readAll())) {
+            static const QRegularExpression dash(QStringLiteral("\\[([0-9. ]+)\\]\\s*[0-9.]+\\s+d\\b"));
+            for (auto match = dash.globalMatch(QString::fromLatin1(content)); match.hasNext();)
+                dashes << match.next().captured(1).simplified();
+        }
+        QCOMPARE(dashes.size(), 2);
+    }
+
     void writesTheValues()
     {
         QByteArray standardOutput;
@@ -192,6 +314,15 @@ private slots:
             "no/such/folder/refused.png");
         row("report in no folder", "--birth=1980-01-04 --report=2024-01-01 --output none/refused.pdf",
             "none/refused.pdf");
+        row("planner months beyond a year", "--birth=1980-01-04 --report=2024-01-01 --planner refused.pdf --months 13",
+            "--months");
+        row("planner extension", "--birth=1980-01-04 --report=2024-01-01 --planner refused.svg", "refused.svg");
+        row("planner in no folder", "--birth=1980-01-04 --report=2024-01-01 --planner none/refused.png",
+            "none/refused.png");
+        row("line styles without a picture",
+            "--birth=1980-01-04 --report=2024-01-01 --output refused.pdf --line-styles", "--line-styles");
+        row("line styles with a value", "--birth=1980-01-04 --report=2024-01-01 --output refused.png --line-styles=yes",
+            "--line-styles");
         row("values in no folder",
             "--birth=1980-01-04 --report=2024-01-01 --output refused.pdf --values none/refused.csv",
             "none/refused.csv");

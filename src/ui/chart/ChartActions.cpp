@@ -5,6 +5,7 @@
 #include "ui/Look.h"
 #include "ui/chart/ChartArea.h"
 #include "ui/chart/ChartPicture.h"
+#include "ui/chart/ChartViewActions.h"
 #include "ui/chart/CriticalDaysDialog.h"
 #include "ui/chart/PrintLoader.h"
 
@@ -57,6 +58,7 @@ ChartActions::ChartActions(ChartArea& area, app::MessagePrompter& prompter, QObj
     connect(mnuPrintPreview, &QAction::triggered, this, &ChartActions::PrintPreview);
     connect(mnuCriticalDays, &QAction::triggered, this, &ChartActions::ShowCriticalDays);
     connect(&area, &ChartArea::chartShown, this, &ChartActions::EnableItems);
+    viewActions = MakeViewActions();
     area.installEventFilter(this);
 }
 
@@ -97,6 +99,7 @@ QMenu* ChartActions::Menu()
         menu->addAction(mnuPrintPreview);
         menu->addSeparator();
         menu->addAction(mnuCriticalDays);
+        viewActions->AddTo(*menu);
     }
     return menu;
 }
@@ -252,6 +255,47 @@ void ChartActions::ShowCriticalDays()
             },
             area.window());
     criticalDays->ShowChart(shown->birth, shown->report);
+}
+
+ChartViewActions* ChartActions::MakeViewActions()
+{
+    const auto printing = [this]() -> const PlannerPrintEntryPoints* {
+        if (!area.Shown())
+            return nullptr;
+        QString error;
+        const PlannerPrintEntryPoints* entryPoints = LoadPlannerPrinting(error);
+        if (entryPoints == nullptr)
+            prompter.Show(
+                QStringLiteral("Could Not Print\n%1").arg(error), app::MessageIcon::Critical, app::MessageButtons::Ok);
+        return entryPoints;
+    };
+    const auto name
+        = [this] { return QStringLiteral("biorhythm-planner-%1").arg(FromUtf8(chart::IsoDate(area.Shown()->report))); };
+    ChartViewActions::Services services {
+        [this, name](const QByteArray& png) {
+            const QString folder = lastFolder.isEmpty() ? DefaultFolder() : lastFolder;
+            QString path = askSavePath(area.window(), QStringLiteral("Save as PNG"),
+                QDir(folder).filePath(name() + QStringLiteral(".png")), QStringLiteral("PNG image (*.png)"));
+            if (path.isEmpty())
+                return;
+            if (QFileInfo(path).suffix().isEmpty())
+                path += QStringLiteral(".png");
+            lastFolder = QFileInfo(path).absolutePath();
+            Write(path, png);
+        },
+        [this, printing, name](const PlannerRequest& request) {
+            if (const PlannerPrintEntryPoints* entryPoints = printing()) {
+                QString error;
+                if (!entryPoints->printPlanner(area.window(), name(), request, error) && !error.isEmpty())
+                    prompter.Show(error, app::MessageIcon::Critical, app::MessageButtons::Ok);
+            }
+        },
+        [this, printing, name](const PlannerRequest& request) {
+            if (const PlannerPrintEntryPoints* entryPoints = printing())
+                entryPoints->previewPlanner(area.window(), name(), request);
+        },
+    };
+    return new ChartViewActions(area, std::move(services), this);
 }
 
 QString ChartActions::DocumentName() const

@@ -5,7 +5,8 @@
 // area has the focus: copy it (the picture and the value table as
 // tab-separated text, in one clipboard item), save the picture as PNG,
 // export the values as CSV, print the report page or preview it, list the
-// critical days ahead. Before the first chart every item is disabled.
+// critical days ahead, and the months ahead and the line styles
+// (ChartViewActions.h). Before the first chart every item is disabled.
 //
 // In: the chart area and the chart it shows (ChartArea::Shown), the message
 // prompter and "ask for a save path" for what goes to the user. Out: the
@@ -30,6 +31,7 @@ class MessagePrompter;
 namespace ui {
 
 class ChartArea;
+class ChartViewActions;
 class CriticalDaysDialog;
 struct PrintEntryPoints;
 
@@ -48,6 +50,9 @@ public:
 
     // The context menu, made when first needed.
     QMenu* Menu();
+
+    // Months Ahead... and Line Styles.
+    ChartViewActions& ViewActions() { return *viewActions; }
 
     void CopyChart();
     void SaveChartAs();
@@ -71,6 +76,7 @@ private:
     // cannot be loaded or no chart is shown.
     const PrintEntryPoints* Printing();
     QString DocumentName() const;
+    ChartViewActions* MakeViewActions();
 
     ChartArea& area;
     app::MessagePrompter& prompter;
@@ -85,6 +91,7 @@ private:
     QAction* mnuCriticalDays = nullptr;
     QMenu* menu = nullptr;
     CriticalDaysDialog* criticalDays = nullptr; // made at first use
+    ChartViewActions* viewActions = nullptr;
 };
 
 } // namespace ui

@@ -20,6 +20,9 @@ constexpr int kSideTwips = 6465;
 // Clear of the pointer's arrow, which hangs below and right of its tip.
 constexpr int kPointerGap = 16;
 constexpr int kCursorGap = 4;
+// A unit of the line styles' dash patterns on the one-pixel curves: long
+// enough that a dot of the dotted curve reads as a dot, not as a gap.
+constexpr double kStylePatternPixels = 1.5;
 
 // The keys the day cursor answers: unmodified but for the keypad's.
 std::optional<DayCursor::Key> CursorKey(const QKeyEvent& event)
@@ -209,7 +212,28 @@ void ChartArea::DrawFrame(QPainter& painter) const
 void ChartArea::DrawCycles()
 {
     surface.Clear();
-    chart::ChartPlot(surface).DrawCycles(shown->DaysSinceBirth());
+    const chart::ChartPlot plot(surface);
+    if (!lineStyles) {
+        plot.DrawCycles(shown->DaysSinceBirth());
+        return;
+    }
+    // Measured in logical pixels, so that a dash is as long at ratio 2 as
+    // at ratio 1, only drawn more finely.
+    plot.DrawStyledCycles(
+        shown->DaysSinceBirth(), (width() - 1) / ScaleWidth(), (height() - 1) / ScaleHeight(), kStylePatternPixels);
+}
+
+void ChartArea::SetLineStyles(bool on)
+{
+    if (on == lineStyles)
+        return;
+    lineStyles = on;
+    if (!shown)
+        return;
+    DrawCycles();
+    update();
+    readoutOffset.reset();
+    FollowCursor();
 }
 
 void ChartArea::MatchDeviceResolution()
@@ -272,7 +296,10 @@ void ChartArea::SetReadoutDay(int offset)
     if (readout == nullptr)
         readout = new DayReadoutBox(this);
     if (readoutOffset != offset) {
-        readout->SetLines(DayReadoutLines(*shown, offset));
+        std::vector<ReadoutLine> lines = DayReadoutLines(*shown, offset);
+        if (lineStyles)
+            ShowLineStyles(lines);
+        readout->SetLines(std::move(lines));
         readoutOffset = offset;
     }
 }

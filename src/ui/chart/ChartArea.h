@@ -59,6 +59,12 @@ public:
     // are no days to read.
     void ShowChart(const ShownChart& chart);
 
+    // Draws the curves in their line styles (chart/LineStyle.h) or plainly,
+    // at once for the chart on show and for every chart after; the readout
+    // then shows each cycle's style too. Plain until asked.
+    void SetLineStyles(bool on);
+    bool LineStyles() const { return lineStyles; }
+
     // The chart on show; none before the first ShowChart.
     const std::optional<ShownChart>& Shown() const { return shown; }
 
@@ -99,6 +105,7 @@ private:
     std::optional<int> readoutOffset; // the day the readout shows
     std::optional<int> describedOffset; // the day the description tells
     QPoint pointer; // where the pointer last moved over the area
+    bool lineStyles = false;
 
     RetainedSurface surface;
 

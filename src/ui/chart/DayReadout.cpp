@@ -60,12 +60,23 @@ std::vector<ReadoutLine> DayReadoutLines(const ShownChart& chart, int offset, co
 
     std::vector<ReadoutLine> lines;
     lines.reserve(2 + chart::kCycles.size());
-    lines.push_back({ locale.toString(DayDate(chart, offset), QLocale::LongFormat), qRgb(255, 255, 255), true });
-    lines.push_back({ place, qRgb(200, 200, 200), false });
+    lines.push_back(
+        { locale.toString(DayDate(chart, offset), QLocale::LongFormat), qRgb(255, 255, 255), true, std::nullopt });
+    lines.push_back({ place, qRgb(200, 200, 200), false, std::nullopt });
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
         lines.push_back({ CyclePhrase(chart::kCycles[i], day.cycles[i], Reader::Eye),
-            RgbFromBgr(chart::kCycles[i].colour), false });
+            RgbFromBgr(chart::kCycles[i].colour), false, std::nullopt });
     return lines;
+}
+
+void ShowLineStyles(std::vector<ReadoutLine>& lines)
+{
+    // The cycles' lines are the last ones, in the order of kCycles.
+    if (lines.size() < chart::kCycles.size())
+        return;
+    const std::size_t first = lines.size() - chart::kCycles.size();
+    for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
+        lines[first + i].style = chart::kCycleLineStyles[i];
 }
 
 int DayOffsetNear(double x)

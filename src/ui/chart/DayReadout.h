@@ -7,6 +7,7 @@
 
 #include "chart/BiorhythmCycle.h"
 #include "chart/DayReading.h"
+#include "chart/LineStyle.h"
 #include "ui/chart/ShownChart.h"
 
 #include <QDate>
@@ -16,6 +17,7 @@
 #include <QRgb>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace ui {
@@ -44,6 +46,8 @@ struct ReadoutLine {
     QString text;
     QRgb colour;
     bool bold;
+    // A cycle's line, drawn as a short sample before its text.
+    std::optional<chart::LineStyle> style;
 };
 
 // The readout for the day offset days from the report day: its date in the
@@ -51,6 +55,9 @@ struct ReadoutLine {
 // of its curve, for example "Physical +62% rising" or
 // "Emotional -12% falling, critical".
 std::vector<ReadoutLine> DayReadoutLines(const ShownChart& chart, int offset, const QLocale& locale = QLocale());
+
+// Gives each cycle's line its curve's line style, for a chart drawn in them.
+void ShowLineStyles(std::vector<ReadoutLine>& lines);
 
 // The chart's day nearest to window position x (0 to 28, the report day at
 // 14), clamped to the chart's first and last day.

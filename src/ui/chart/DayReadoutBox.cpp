@@ -11,6 +11,9 @@ namespace ui {
 namespace {
 
 constexpr int kPadding = 5;
+// The stretch of a cycle's line before its text, and the space after it.
+constexpr int kSampleWidth = 22;
+constexpr int kSampleGap = 4;
 
 QFont LineFont(const ReadoutLine& line)
 {
@@ -34,7 +37,7 @@ void DayReadoutBox::SetLines(std::vector<ReadoutLine> newLines)
     int height = 0;
     for (const ReadoutLine& line : lines) {
         const QFontMetrics metrics(LineFont(line));
-        width = std::max(width, metrics.horizontalAdvance(line.text));
+        width = std::max(width, metrics.horizontalAdvance(line.text) + (line.style ? kSampleWidth + kSampleGap : 0));
         height += metrics.lineSpacing();
     }
     resize(width + 2 * kPadding, height + 2 * kPadding);
@@ -52,8 +55,21 @@ void DayReadoutBox::paintEvent(QPaintEvent* /*event*/)
         const QFont font = LineFont(line);
         const QFontMetrics metrics(font);
         painter.setFont(font);
+        int left = kPadding;
+        if (line.style) {
+            // As the chart's curves: one pixel, the pattern's unit 1.5 pixels.
+            const std::vector<double> pattern = chart::DashPattern(*line.style);
+            QPen pen(QColor(line.colour), 1.5);
+            pen.setCapStyle(Qt::FlatCap);
+            if (!pattern.empty())
+                pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
+            painter.setPen(pen);
+            const qreal y = top + metrics.ascent() - metrics.xHeight() / 2.0;
+            painter.drawLine(QPointF(left, y), QPointF(left + kSampleWidth, y));
+            left += kSampleWidth + kSampleGap;
+        }
         painter.setPen(QColor(line.colour));
-        painter.drawText(kPadding, top + metrics.ascent(), line.text);
+        painter.drawText(left, top + metrics.ascent(), line.text);
         top += metrics.lineSpacing();
     }
 }

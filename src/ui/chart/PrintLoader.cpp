@@ -5,26 +5,45 @@
 #include <QLibrary>
 
 namespace ui {
+namespace {
 
-const PrintEntryPoints* LoadPrinting(QString& error)
+// The function of the module that the symbol names, or nothing.
+QFunctionPointer ResolveInModule(const char* symbol, QString& error)
 {
-    static const PrintEntryPoints* entryPoints = nullptr;
-    if (entryPoints != nullptr)
-        return entryPoints;
     const QDir programFolder(QCoreApplication::applicationDirPath());
     // Installed under the library folder; in the build tree and on Windows
     // beside the program.
     for (const QString& folder :
         { programFolder.filePath(QStringLiteral(BIORHYTHM_PRINT_MODULE_DIR)), programFolder.path() }) {
         QLibrary module(QDir(folder).filePath(QStringLiteral(BIORHYTHM_PRINT_MODULE)));
-        using EntryPointsFunction = const PrintEntryPoints* (*)();
-        if (auto function = reinterpret_cast<EntryPointsFunction>(module.resolve(kPrintEntryPoints))) {
-            entryPoints = function();
-            return entryPoints;
-        }
+        if (QFunctionPointer function = module.resolve(symbol))
+            return function;
         error = module.errorString();
     }
     return nullptr;
+}
+
+template <typename EntryPoints> const EntryPoints* Load(const char* symbol, QString& error)
+{
+    static const EntryPoints* entryPoints = nullptr;
+    if (entryPoints == nullptr) {
+        using EntryPointsFunction = const EntryPoints* (*)();
+        if (auto function = reinterpret_cast<EntryPointsFunction>(ResolveInModule(symbol, error)))
+            entryPoints = function();
+    }
+    return entryPoints;
+}
+
+} // namespace
+
+const PrintEntryPoints* LoadPrinting(QString& error)
+{
+    return Load<PrintEntryPoints>(kPrintEntryPoints, error);
+}
+
+const PlannerPrintEntryPoints* LoadPlannerPrinting(QString& error)
+{
+    return Load<PlannerPrintEntryPoints>(kPlannerPrintEntryPoints, error);
 }
 
 } // namespace ui

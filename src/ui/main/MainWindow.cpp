@@ -11,6 +11,7 @@
 #include "ui/about/AboutBox.h"
 #include "ui/chart/ChartActions.h"
 #include "ui/chart/ChartArea.h"
+#include "ui/chart/ChartViewActions.h"
 #include "ui/main/DateEntry.h"
 #include "ui/widgets/Accessibility.h"
 #include "ui/widgets/ClickableLabel.h"
@@ -103,6 +104,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     ConnectHandlers();
     LetEnterClickFocusedButtons(this);
     chartActions = new ChartActions(*picBiorhythm, this->services.prompter, this);
+    chartActions->ViewActions().SetClock(this->services.clock);
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 
     Form_Load();

@@ -7,7 +7,9 @@
 #include "chart/DateComposition.h"
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
+#include "ui/report/CyclePen.h"
 
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygonF>
@@ -69,7 +71,8 @@ void DrawChart(
     painter.save();
     painter.setClipRect(area);
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const chart::BiorhythmCycle& cycle : chart::kCycles) {
+    for (std::size_t c = 0; c < chart::kCycles.size(); ++c) {
+        const chart::BiorhythmCycle& cycle = chart::kCycles[c];
         QPolygonF curve;
         const int samples = static_cast<int>(days) * kSamplesPerDay;
         curve.reserve(samples + 1);
@@ -78,10 +81,9 @@ void DrawChart(
             const double value = chart::CycleValue(daysSinceBirth + x - days / 2, cycle.length);
             curve << QPointF(area.left() + area.width() * x / days, area.top() + area.height() * (1 - value) / 2);
         }
-        QPen pen(ColorFromBgr(cycle.colour), grid(0.35));
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-        painter.setPen(pen);
+        // In its line style too: the page is often printed in grey, and red
+        // and green are the pair that colour-blind readers confuse.
+        painter.setPen(CyclePen(c, grid(0.35)));
         painter.drawPolyline(curve);
     }
     painter.restore();
@@ -110,16 +112,25 @@ void DrawChart(
     painter.drawText(above, Qt::AlignHCenter | Qt::AlignBottom, reportDay);
 }
 
-// The cycle names in their colours on a black strip, as in the window.
+// The cycle names in their colours on a black strip, as in the window, each
+// after a stretch of its curve's line.
 void DrawLegend(QPainter& painter, const Grid& grid, const QRectF& strip)
 {
     painter.fillRect(strip, Qt::black);
-    painter.setFont(grid.Font(9, true));
+    const QFont font = grid.Font(9, true);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, painter.device());
     const double width = strip.width() / static_cast<double>(chart::kCycles.size());
+    const double sample = grid(10);
+    const double gap = grid(2);
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
+        const QString name = FromUtf8(chart::kCycles[i].name);
+        const double left = strip.left() + width * static_cast<double>(i)
+            + (width - sample - gap - metrics.horizontalAdvance(name)) / 2;
+        DrawStyleSample(painter, QRectF(left, strip.top(), sample, strip.height()), i, grid(0.35));
         painter.setPen(ColorFromBgr(chart::kCycles[i].colour));
-        painter.drawText(QRectF(strip.left() + width * static_cast<double>(i), strip.top(), width, strip.height()),
-            Qt::AlignCenter, FromUtf8(chart::kCycles[i].name));
+        painter.drawText(
+            QRectF(left + sample + gap, strip.top(), width, strip.height()), Qt::AlignLeft | Qt::AlignVCenter, name);
     }
 }
 

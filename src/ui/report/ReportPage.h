@@ -3,7 +3,7 @@
 // The printed report: one portrait page with a title, the birthday and the
 // report day, the chart (black, with its white 0% and report-day lines, the
 // day and percent labels, and the three curves drawn as thin smooth lines at
-// the device's own resolution), the cycle names in their colours, and the
+// the device's own resolution, in their colours and line styles), the cycle names in their colours, and the
 // table of the chart's 29 days with the report day's row set off and the
 // critical cycles named. In: a painter on any device (printer, PDF writer,
 // image) and the page's rectangle in its coordinates. The page scales itself

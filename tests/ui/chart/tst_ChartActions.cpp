@@ -1,7 +1,11 @@
 #include "ChartAreaHost.h"
 #include "ScriptedPrompter.h"
+#include "chart/Planner.h"
 #include "chart/ValueTable.h"
 #include "ui/chart/ChartActions.h"
+#include "ui/chart/ChartDescription.h"
+#include "ui/planner/PlannerView.h"
+#include "ui/planner/PlannerWindow.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -65,9 +69,10 @@ private slots:
             QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
         }
         QCOMPARE(texts,
-            QStringList({ QStringLiteral("Copy Chart"), QStringLiteral("Save Chart As..."),
-                QStringLiteral("Export Values..."), QStringLiteral("Print..."), QStringLiteral("Print Preview..."),
-                QStringLiteral("Critical Days...") }));
+            QStringList(
+                { QStringLiteral("Copy Chart"), QStringLiteral("Save Chart As..."), QStringLiteral("Export Values..."),
+                    QStringLiteral("Print..."), QStringLiteral("Print Preview..."), QStringLiteral("Critical Days..."),
+                    QStringLiteral("Months Ahead..."), QStringLiteral("Line Styles") }));
         menu->hide();
 
         area->ShowChart(kChart2024);
@@ -99,6 +104,56 @@ private slots:
         const std::string table = chart::ValuesTabSeparated(1980y / January / 4d, 2024y / March / 17d);
         QCOMPARE(copied->text(), QString::fromStdString(table));
         QVERIFY(prompter->shown.isEmpty());
+    }
+
+    // On, the chart on show is redrawn at once with gaps in the dashed and
+    // dotted curves; off, it is the plain picture again, pixel for pixel.
+    void lineStylesRedrawTheChartOnShowAndOffRestoresIt()
+    {
+        area->ShowChart(kChart2024);
+        const QImage plain = Rgb(area->Picture());
+        auto* lineStyles = actions->findChild<QAction*>(QStringLiteral("mnuLineStyles"));
+        QVERIFY(lineStyles->isCheckable() && !lineStyles->isChecked());
+        lineStyles->trigger();
+        const QImage styled = Rgb(area->Picture());
+        const auto count = [](const QImage& image, std::size_t cycle) {
+            const QRgb colour = ui::RgbFromBgr(chart::kCycles[cycle].colour);
+            int pixels = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    pixels += image.pixel(x, y) == colour;
+            return pixels;
+        };
+        QVERIFY(count(styled, 0) >= count(plain, 0)); // solid, and less covered by the others
+        QVERIFY(count(styled, 1) < count(plain, 1) * 3 / 4);
+        QVERIFY(count(styled, 2) < count(plain, 2) / 2);
+        QVERIFY(count(styled, 2) < count(styled, 1));
+        lineStyles->trigger();
+        QCOMPARE(Rgb(area->Picture()), plain);
+    }
+
+    // Ctrl+M opens the planner on the report day; the keys walk it and a
+    // screen reader hears the day.
+    void monthsAheadOpensOnTheReportDayAndWalksByKeyboard()
+    {
+        area->ShowChart(kChart2024);
+        area->setFocus();
+        QTest::keyClick(area, Qt::Key_M, Qt::ControlModifier);
+        auto* window = host->window.findChild<ui::PlannerWindow*>();
+        QVERIFY(window != nullptr);
+        QTRY_VERIFY(window->isVisible());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Months Ahead"));
+        auto* view = window->findChild<ui::PlannerView*>();
+        QTRY_VERIFY(view->hasFocus());
+        const chart::Planner& planner = *view->Shown();
+        QCOMPARE(planner.Months().size(), 3u);
+        QCOMPARE(planner.Days()[view->CursorDay()].date, kChart2024.report);
+        QTest::keyClick(view, Qt::Key_PageDown);
+        QTest::keyClick(view, Qt::Key_Right);
+        QCOMPARE(planner.Days()[view->CursorDay()].date, 2024y / April / 18d);
+        QCOMPARE(view->accessibleDescription(), ui::ChartDescription(kChart2024, 32));
+        QTest::keyClick(view, Qt::Key_End);
+        QCOMPARE(planner.Days()[view->CursorDay()].date, 2024y / May / 31d);
     }
 
     void exportWritesTheCsvAndFailuresLeaveNothing()

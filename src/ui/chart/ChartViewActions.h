@@ -1,0 +1,59 @@
+#pragma once
+
+// The chart area's context menu items that show the chart on show in other
+// ways: Months Ahead... (Ctrl+M while the area has the focus) opens the
+// planner window for it, and the checkable Line Styles draws the area's
+// curves in their line styles, off at each start. Both are disabled before
+// the first chart.
+//
+// In: the chart area, the clock (today, which the planner marks), the menu
+// to add the items to. Out: the planner window, the area's line styles; the
+// planner's pictures and prints through the callbacks ChartActions gives.
+
+#include <QObject>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+
+namespace app {
+class Clock;
+}
+
+namespace ui {
+
+class ChartArea;
+class PlannerWindow;
+struct PlannerRequest;
+
+class ChartViewActions final : public QObject {
+    Q_OBJECT
+public:
+    struct Services {
+        std::function<void(const QByteArray& png)> savePicture;
+        std::function<void(const PlannerRequest&)> print;
+        std::function<void(const PlannerRequest&)> preview;
+    };
+
+    ChartViewActions(ChartArea& area, Services services, QObject* parent);
+
+    // Replaces the system clock (tests, and the program's own clock).
+    void SetClock(const app::Clock& clock);
+
+    // After "Critical Days...".
+    void AddTo(QMenu& menu) const;
+
+    void ShowMonthsAhead();
+    void SetLineStyles(bool on);
+
+private:
+    ChartArea& area;
+    Services services;
+    const app::Clock* clock;
+    QAction* mnuMonthsAhead = nullptr;
+    QAction* mnuLineStyles = nullptr;
+    PlannerWindow* planner = nullptr; // made at first use
+};
+
+} // namespace ui

@@ -1,0 +1,70 @@
+#include "ui/chart/PlannerPrinting.h"
+
+#include "chart/Planner.h"
+#include "ui/planner/PlannerPage.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace ui {
+namespace {
+
+void SetUp(QPrinter& printer, const QString& documentName, const PlannerRequest& job)
+{
+    // A month a page reads best across, three a page down.
+    printer.setPageOrientation(PlannerPrintLayoutFor(job.months).orientation);
+    printer.setDocName(documentName);
+}
+
+bool PaintPages(QPrinter& printer, const PlannerRequest& job)
+{
+    const chart::Planner planner(job.birth, job.report, job.months);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const QLocale locale;
+    for (int i = 0; i < PlannerPageCount(planner); ++i) {
+        if (i > 0 && !printer.newPage())
+            return false;
+        DrawPlannerPage(painter, page, planner, i, locale, job.today);
+    }
+    return painter.end();
+}
+
+} // namespace
+
+bool PrintPlanner(QWidget* parent, const QString& documentName, const PlannerRequest& job, QString& error)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetUp(printer, documentName, job);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (!PaintPages(printer, job)) {
+        const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        error = QStringLiteral("Could Not Print To %1").arg(target);
+        return false;
+    }
+    return true;
+}
+
+void PreviewPlanner(QWidget* parent, const QString& documentName, const PlannerRequest& job)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetUp(printer, documentName, job);
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(
+        &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [job](QPrinter* target) { PaintPages(*target, job); });
+    dialog.exec();
+}
+
+} // namespace ui
+
+extern "C" Q_DECL_EXPORT const ui::PlannerPrintEntryPoints* BiorhythmPlannerPrintEntryPoints()
+{
+    static const ui::PlannerPrintEntryPoints entryPoints { &ui::PrintPlanner, &ui::PreviewPlanner };
+    return &entryPoints;
+}

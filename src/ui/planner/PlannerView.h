@@ -1,0 +1,74 @@
+#pragma once
+
+// The planner window's calendar (PlannerPage.h) as a widget: the months of
+// the period in rows of three, a day cursor that the keys walk (the arrows
+// a day or a week, Page Up and Page Down a month, Home and End to the ends
+// of the period), and the chart's readout box for the day under the pointer
+// or the cursor. A screen reader hears the cursor's day as one sentence, in
+// the words of the chart's description.
+//
+// In: a planner, today's date, the pointer, keys and focus. Out: the
+// picture, the description, cursorMoved() to the window that scrolls to it.
+
+#include "chart/Planner.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <chrono>
+#include <optional>
+
+namespace ui {
+
+class DayReadoutBox;
+
+class PlannerView final : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlannerView(QWidget* parent = nullptr);
+
+    // Puts the cursor on the report day.
+    void SetPlanner(const chart::Planner& planner, std::optional<std::chrono::year_month_day> today);
+    const std::optional<chart::Planner>& Shown() const { return planner; }
+
+    std::size_t CursorDay() const { return cursor; }
+    // Where the cursor's day lies in the widget.
+    QRect CursorRect() const;
+
+    // The calendar as shown, at the screen's resolution, without the cursor
+    // and the readout: what Copy and Save as PNG take.
+    QImage Picture() const;
+
+    // The sentence a screen reader hears for a day of the planner.
+    static QString DaySentence(const chart::Planner& planner, std::size_t day);
+
+    QSize sizeHint() const override;
+
+signals:
+    void cursorMoved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    std::optional<std::size_t> DayAt(QPoint point) const;
+    QRectF DayRect(std::size_t day) const;
+    void MoveCursor(std::size_t day);
+    void ShowReadout(std::size_t day, QPoint anchor, int gap);
+    void FollowFocus();
+
+    std::optional<chart::Planner> planner;
+    std::optional<std::chrono::year_month_day> today;
+    std::size_t cursor = 0;
+    std::optional<std::size_t> hovered;
+    DayReadoutBox* readout = nullptr; // made on first use
+    std::optional<std::size_t> readoutDay;
+};
+
+} // namespace ui

@@ -1,0 +1,166 @@
+#include "ui/planner/PlannerWindow.h"
+
+#include "app/DateText.h"
+#include "chart/Planner.h"
+#include "ui/Look.h"
+#include "ui/planner/PlannerView.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace ui {
+namespace {
+
+constexpr int kDefaultMonths = 3;
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+PlannerWindow::PlannerWindow(Services services, QWidget* owner)
+    : QDialog(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint)
+    , services(std::move(services))
+    , lblPeriod(new QLabel(QStringLiteral("&Period:"), this))
+    , cboPeriod(new QComboBox(this))
+    , lblRange(new QLabel(this))
+    , scrCalendar(new QScrollArea(this))
+    , calendarView(new PlannerView)
+    , cmdPrint(MakeButton(this, "cmdPrint", QStringLiteral("P&rint...")))
+    , cmdPrintPreview(MakeButton(this, "cmdPrintPreview", QStringLiteral("Print Pre&view...")))
+    , cmdCopy(MakeButton(this, "cmdCopy", QStringLiteral("&Copy")))
+    , cmdSave(MakeButton(this, "cmdSave", QStringLiteral("&Save as PNG...")))
+    , cmdClose(MakeButton(this, "cmdClose", QStringLiteral("Close")))
+{
+    setObjectName(QStringLiteral("frmMonthsAhead"));
+    setWindowTitle(QStringLiteral("Months Ahead"));
+    setWindowIcon(ApplicationIcon());
+    setFont(SansSerifFont(8.25));
+
+    lblPeriod->setObjectName(QStringLiteral("lblPeriod"));
+    lblPeriod->setBuddy(cboPeriod);
+    cboPeriod->setObjectName(QStringLiteral("cboPeriod"));
+    cboPeriod->setAccessibleName(QStringLiteral("Period"));
+    for (const int months : { 1, 3, 6, 12 })
+        cboPeriod->addItem(months == 1 ? QStringLiteral("1 month") : QStringLiteral("%1 months").arg(months), months);
+    cboPeriod->setCurrentIndex(cboPeriod->findData(kDefaultMonths));
+    lblRange->setObjectName(QStringLiteral("lblRange"));
+    scrCalendar->setObjectName(QStringLiteral("scrCalendar"));
+    scrCalendar->setWidget(calendarView);
+    scrCalendar->setBackgroundRole(QPalette::Base);
+    // The arrows walk the days, not the scroll bars.
+    scrCalendar->setFocusPolicy(Qt::NoFocus);
+
+    auto* period = new QHBoxLayout;
+    period->addWidget(lblPeriod);
+    period->addWidget(cboPeriod);
+    period->addSpacing(12);
+    period->addWidget(lblRange, 1);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : { cmdPrint, cmdPrintPreview, cmdCopy, cmdSave })
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(period);
+    layout->addWidget(scrCalendar, 1);
+    layout->addLayout(buttons);
+    setTabOrder(cboPeriod, calendarView);
+
+    connect(cboPeriod, &QComboBox::currentIndexChanged, this, &PlannerWindow::ShowPeriod);
+    connect(calendarView, &PlannerView::cursorMoved, this, [this] {
+        scrCalendar->ensureVisible(calendarView->CursorRect().center().x(), calendarView->CursorRect().center().y(),
+            calendarView->CursorRect().width(), calendarView->CursorRect().height() * 3);
+    });
+    connect(cmdPrint, &QPushButton::clicked, this, &PlannerWindow::Print);
+    connect(cmdPrintPreview, &QPushButton::clicked, this, &PlannerWindow::PrintPreview);
+    connect(cmdCopy, &QPushButton::clicked, this, &PlannerWindow::CopyPicture);
+    connect(cmdSave, &QPushButton::clicked, this, &PlannerWindow::SavePicture);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void PlannerWindow::ShowChart(std::chrono::year_month_day birthDay, std::chrono::year_month_day reportDay,
+    std::optional<std::chrono::year_month_day> day)
+{
+    birth = birthDay;
+    report = reportDay;
+    today = day;
+    ShowPeriod();
+    calendarView->setFocus(Qt::OtherFocusReason);
+    if (!isVisible()) {
+        // Whole on the screen, title bar included: a window manager that
+        // centres it over the small main window can push its top off.
+        const QRect screen = this->screen() != nullptr ? this->screen()->availableGeometry() : QRect();
+        if (screen.isValid())
+            move(screen.left() + std::max(0, (screen.width() - frameGeometry().width()) / 2),
+                screen.top() + std::max(0, (screen.height() - frameGeometry().height()) / 3));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+PlannerRequest PlannerWindow::Request() const
+{
+    return { birth, report, cboPeriod->currentData().toInt(), today };
+}
+
+void PlannerWindow::ShowPeriod()
+{
+    const chart::Planner planner(birth, report, cboPeriod->currentData().toInt());
+    calendarView->SetPlanner(planner, today);
+    const QLocale locale;
+    lblRange->setText(QStringLiteral("From %1 to %2")
+                          .arg(locale.toString(app::ToQDate(planner.Days().front().date), QLocale::LongFormat),
+                              locale.toString(app::ToQDate(planner.Days().back().date), QLocale::LongFormat)));
+
+    // As wide as the calendar and as tall as the screen allows.
+    const QSize calendar = calendarView->size();
+    const int frame = 2 * scrCalendar->frameWidth();
+    const QRect screen = this->screen() != nullptr ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    scrCalendar->setMinimumWidth(
+        std::min(calendar.width() + frame + scrCalendar->verticalScrollBar()->sizeHint().width(), screen.width() - 40));
+    scrCalendar->setMinimumHeight(std::min(calendar.height() + frame, screen.height() * 2 / 3));
+    adjustSize();
+    scrCalendar->ensureVisible(calendarView->CursorRect().center().x(), calendarView->CursorRect().center().y());
+}
+
+void PlannerWindow::Print()
+{
+    services.print(Request());
+}
+
+void PlannerWindow::PrintPreview()
+{
+    services.preview(Request());
+}
+
+void PlannerWindow::CopyPicture()
+{
+    QApplication::clipboard()->setImage(calendarView->Picture());
+}
+
+void PlannerWindow::SavePicture()
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (calendarView->Picture().save(&buffer, "PNG"))
+        services.savePicture(png);
+}
+
+} // namespace ui

@@ -1,0 +1,73 @@
+#pragma once
+
+// The months ahead of the chart on show, from the chart area's context menu:
+// a calendar from the first day of the report day's month for 1, 3, 6 or 12
+// months (3 at first; the choice stays while the program runs), walked by
+// keyboard or pointer with the chart's readout, and buttons to print it,
+// preview the print, copy the calendar's picture and save it as PNG.
+//
+// In: the birthday, report day and today each time it opens. Out: the
+// picture to the clipboard or to whoever saves it; the period to whoever
+// prints it (the print module, loaded at the first print). Made at first use,
+// not modal, kept for the next.
+
+#include "ui/planner/PlannerRequest.h"
+
+#include <QDialog>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+
+namespace ui {
+
+class PlannerView;
+
+class PlannerWindow final : public QDialog {
+    Q_OBJECT
+public:
+    struct Services {
+        std::function<void(const PlannerRequest&)> print;
+        std::function<void(const PlannerRequest&)> preview;
+        // Asks where to save the PNG and writes it.
+        std::function<void(const QByteArray& png)> savePicture;
+    };
+
+    PlannerWindow(Services services, QWidget* owner);
+
+    // Fills the window for a chart and shows it.
+    void ShowChart(std::chrono::year_month_day birth, std::chrono::year_month_day report,
+        std::optional<std::chrono::year_month_day> today);
+
+    void Print();
+    void PrintPreview();
+    void CopyPicture();
+    void SavePicture();
+
+private:
+    void ShowPeriod();
+    PlannerRequest Request() const;
+
+    Services services;
+    std::chrono::year_month_day birth {};
+    std::chrono::year_month_day report {};
+    std::optional<std::chrono::year_month_day> today;
+
+    QLabel* lblPeriod = nullptr;
+    QComboBox* cboPeriod = nullptr;
+    QLabel* lblRange = nullptr;
+    QScrollArea* scrCalendar = nullptr;
+    PlannerView* calendarView = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdPrintPreview = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdClose = nullptr;
+};
+
+} // namespace ui
