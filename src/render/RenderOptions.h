@@ -4,6 +4,7 @@
 // its rules are tested alone.
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -28,6 +29,14 @@ struct RenderOptions {
     std::string critical; // the critical days' file, "-" for CSV on standard output, empty for none
     CriticalFormat criticalFormat = CriticalFormat::Csv;
     int months = 3; // of critical days, from the report day on
+    // The first person's name, for the critical days' events and the
+    // comparison's legend; empty for none.
+    std::string name;
+    // The second birthday of a comparison: the output is then the chart or
+    // page of both people.
+    std::optional<std::chrono::year_month_day> compare;
+    std::string compareName;
+    std::string compatibility; // the figures' CSV file, "-" for standard output, empty for none
 };
 
 struct HelpRequest { };
@@ -44,7 +53,10 @@ using ParsedArguments = std::variant<RenderOptions, HelpRequest, UsageError>;
 // of --output, --values and --critical; the output's extension (.png or .pdf,
 // in any case) picks its format, and the critical days' (.ics or .csv) theirs.
 // --scale is 1 to 4, --page a4 or letter, --months 1 to 24 and only with
-// --critical. --help or -h anywhere asks for the help text.
+// --critical. --compare takes a second birthday from 1900 on and asks for
+// --output, --compatibility or both; --compatibility and --compare-name
+// need --compare. --name and --compare-name are 1 to 100 characters with no
+// control characters, blanks at the ends dropped. --help or -h anywhere asks for the help text.
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments);
 
 std::string HelpText();

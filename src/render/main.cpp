@@ -9,6 +9,7 @@
 #include "chart/CriticalDays.h"
 #include "chart/DateComposition.h"
 #include "chart/ValueTable.h"
+#include "render/ComparisonOutput.h"
 #include "render/RenderOptions.h"
 #include "ui/Look.h"
 #include "ui/chart/ChartArea.h"
@@ -128,6 +129,10 @@ int main(int argc, char* argv[])
     std::unique_ptr<QSaveFile> criticalFile;
     if (!options.critical.empty() && options.critical != "-" && !(criticalFile = OpenTarget(options.critical, error)))
         return Fail(error);
+    std::unique_ptr<QSaveFile> compatibilityFile;
+    if (!options.compatibility.empty() && options.compatibility != "-"
+        && !(compatibilityFile = OpenTarget(options.compatibility, error)))
+        return Fail(error);
 
     // The toolkit is started only for a picture or a page.
     std::optional<QTemporaryDir> runtimeFolder;
@@ -153,7 +158,15 @@ int main(int argc, char* argv[])
         ui::InstallFontSubstitutes();
     }
 
-    if (file && options.format == render::OutputFormat::Png) {
+    if (file && options.compare) {
+        const bool written = options.format == render::OutputFormat::Png
+            ? render::WriteComparisonPicture(*file, options, error)
+            : render::WriteComparisonPage(*file, options, error);
+        if (!written) {
+            file->cancelWriting();
+            return Fail(error);
+        }
+    } else if (file && options.format == render::OutputFormat::Png) {
         ui::ChartArea area;
         area.SetScaleWidth(chart::kChartDays);
         area.SetupChartFrame();
@@ -175,6 +188,9 @@ int main(int argc, char* argv[])
         && !WriteText(options.values, valuesFile.get(), chart::ValuesCsv(options.birth, options.report), error))
         return Fail(error);
     if (!options.critical.empty() && !WriteText(options.critical, criticalFile.get(), CriticalDaysText(options), error))
+        return Fail(error);
+    if (!options.compatibility.empty()
+        && !WriteText(options.compatibility, compatibilityFile.get(), render::CompatibilityText(options), error))
         return Fail(error);
     if (file && !file->commit())
         return Fail("cannot write " + options.output + ": " + file->errorString().toStdString());

@@ -7,6 +7,7 @@
 #include "chart/DateComposition.h"
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
+#include "ui/report/PageGrid.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -17,96 +18,17 @@
 namespace ui {
 namespace {
 
-// The page is laid out on a 180 x 251 mm grid, scaled down to fit a smaller
-// printable area and centred across a wider one.
-constexpr double kDesignWidth = 180.0;
-constexpr double kDesignHeight = 251.0;
 // Samples per day along each curve: segments of a fortieth of a day are
 // well under a tenth of a millimetre on the page, so the polyline reads as
 // the smooth curve it stands for.
 constexpr int kSamplesPerDay = 40;
 
-// Millimetres of the design grid to device coordinates.
-class Grid {
-public:
-    Grid(const QPainter& painter, const QRectF& page)
-    {
-        const QPaintDevice* device = painter.device();
-        const double dotsPerMm = (device != nullptr ? device->logicalDpiY() : 96) / 25.4;
-        const double fit
-            = std::min({ 1.0, page.width() / (kDesignWidth * dotsPerMm), page.height() / (kDesignHeight * dotsPerMm) });
-        unit = dotsPerMm * fit;
-        origin = QPointF(page.left() + (page.width() - kDesignWidth * unit) / 2, page.top());
-    }
-
-    double operator()(double mm) const { return mm * unit; }
-    QRectF Rect(double left, double top, double width, double height) const
-    {
-        return QRectF(origin.x() + left * unit, origin.y() + top * unit, width * unit, height * unit);
-    }
-    // A font of the given height in points.
-    QFont Font(double points, bool bold = false) const
-    {
-        QFont font = SansSerifFont(8.25, bold);
-        font.setPixelSize(std::max(1, qRound(points * 25.4 / 72.0 * unit)));
-        font.setHintingPreference(QFont::PreferNoHinting);
-        return font;
-    }
-
-private:
-    double unit = 1.0;
-    QPointF origin;
-};
-
 void DrawChart(
     QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth, const QString& reportDay)
 {
-    const double days = chart::kChartDays;
     painter.fillRect(area, Qt::black);
-
-    // The curves, in drawing order, each through the model's own values.
-    painter.save();
-    painter.setClipRect(area);
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (const chart::BiorhythmCycle& cycle : chart::kCycles) {
-        QPolygonF curve;
-        const int samples = static_cast<int>(days) * kSamplesPerDay;
-        curve.reserve(samples + 1);
-        for (int i = 0; i <= samples; ++i) {
-            const double x = days * i / samples;
-            const double value = chart::CycleValue(daysSinceBirth + x - days / 2, cycle.length);
-            curve << QPointF(area.left() + area.width() * x / days, area.top() + area.height() * (1 - value) / 2);
-        }
-        QPen pen(ColorFromBgr(cycle.colour), grid(0.35));
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-        painter.setPen(pen);
-        painter.drawPolyline(curve);
-    }
-    painter.restore();
-
-    // The white lines and labels lie above the curves, as in the window.
-    painter.setPen(QPen(Qt::white, grid(0.25)));
-    const double middleY = area.center().y();
-    const double middleX = area.center().x();
-    painter.drawLine(QPointF(area.left(), middleY), QPointF(area.right(), middleY));
-    painter.drawLine(QPointF(middleX, area.top()), QPointF(middleX, area.bottom()));
-    painter.setFont(grid.Font(7, true));
-    const double inset = grid(1);
-    const QRectF inner = area.adjusted(inset, inset / 2, -inset, -inset / 2);
-    painter.drawText(inner, Qt::AlignRight | Qt::AlignTop, QStringLiteral("100%"));
-    painter.drawText(QRectF(inner.left(), middleY + inset / 2, inner.width(), inner.bottom() - middleY),
-        Qt::AlignRight | Qt::AlignTop, QStringLiteral("0%"));
-    painter.drawText(inner, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("-100%"));
-
-    // Above the chart: the first and last day and the report day.
-    painter.setPen(Qt::black);
-    painter.setFont(grid.Font(9, true));
-    const QRectF above(area.left(), area.top() - grid(6), area.width(), grid(5.5));
-    const int half = static_cast<int>(days / 2);
-    painter.drawText(above, Qt::AlignLeft | Qt::AlignBottom, QString::number(-half));
-    painter.drawText(above, Qt::AlignRight | Qt::AlignBottom, QString::number(half));
-    painter.drawText(above, Qt::AlignHCenter | Qt::AlignBottom, reportDay);
+    DrawPageCurves(painter, grid, area, daysSinceBirth);
+    DrawPageChartFrame(painter, grid, area, reportDay);
 }
 
 // The cycle names in their colours on a black strip, as in the window.
@@ -181,6 +103,60 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
 }
 
 } // namespace
+
+void DrawPageCurves(
+    QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth, Qt::PenStyle style)
+{
+    const double days = chart::kChartDays;
+    // The curves, in drawing order, each through the model's own values.
+    painter.save();
+    painter.setClipRect(area);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const chart::BiorhythmCycle& cycle : chart::kCycles) {
+        QPolygonF curve;
+        const int samples = static_cast<int>(days) * kSamplesPerDay;
+        curve.reserve(samples + 1);
+        for (int i = 0; i <= samples; ++i) {
+            const double x = days * i / samples;
+            const double value = chart::CycleValue(daysSinceBirth + x - days / 2, cycle.length);
+            curve << QPointF(area.left() + area.width() * x / days, area.top() + area.height() * (1 - value) / 2);
+        }
+        QPen pen(ColorFromBgr(cycle.colour), grid(0.35));
+        pen.setCapStyle(style == Qt::SolidLine ? Qt::RoundCap : Qt::FlatCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        pen.setStyle(style);
+        painter.setPen(pen);
+        painter.drawPolyline(curve);
+    }
+    painter.restore();
+}
+
+void DrawPageChartFrame(QPainter& painter, const Grid& grid, const QRectF& area, const QString& reportDay)
+{
+    const double days = chart::kChartDays;
+    // The white lines and labels lie above the curves, as in the window.
+    painter.setPen(QPen(Qt::white, grid(0.25)));
+    const double middleY = area.center().y();
+    const double middleX = area.center().x();
+    painter.drawLine(QPointF(area.left(), middleY), QPointF(area.right(), middleY));
+    painter.drawLine(QPointF(middleX, area.top()), QPointF(middleX, area.bottom()));
+    painter.setFont(grid.Font(7, true));
+    const double inset = grid(1);
+    const QRectF inner = area.adjusted(inset, inset / 2, -inset, -inset / 2);
+    painter.drawText(inner, Qt::AlignRight | Qt::AlignTop, QStringLiteral("100%"));
+    painter.drawText(QRectF(inner.left(), middleY + inset / 2, inner.width(), inner.bottom() - middleY),
+        Qt::AlignRight | Qt::AlignTop, QStringLiteral("0%"));
+    painter.drawText(inner, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("-100%"));
+
+    // Above the chart: the first and last day and the report day.
+    painter.setPen(Qt::black);
+    painter.setFont(grid.Font(9, true));
+    const QRectF above(area.left(), area.top() - grid(6), area.width(), grid(5.5));
+    const int half = static_cast<int>(days / 2);
+    painter.drawText(above, Qt::AlignLeft | Qt::AlignBottom, QString::number(-half));
+    painter.drawText(above, Qt::AlignRight | Qt::AlignBottom, QString::number(half));
+    painter.drawText(above, Qt::AlignHCenter | Qt::AlignBottom, reportDay);
+}
 
 void DrawReportPage(
     QPainter& painter, const QRectF& page, std::chrono::year_month_day birth, std::chrono::year_month_day report)
