@@ -29,8 +29,8 @@ struct RenderOptions {
     std::string critical; // the critical days' file, "-" for CSV on standard output, empty for none
     CriticalFormat criticalFormat = CriticalFormat::Csv;
     int months = 3; // of critical days, from the report day on
-    // The first person's name, for the critical days' events and the
-    // comparison's legend; empty for none.
+    // The first person's name, for the critical days' calendar events and
+    // the comparison's legend; empty for none.
     std::string name;
     // The second birthday of a comparison: the output is then the chart or
     // page of both people.

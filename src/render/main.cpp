@@ -81,7 +81,7 @@ std::string CriticalDaysText(const render::RenderOptions& options)
     if (options.criticalFormat == render::CriticalFormat::Csv)
         return chart::CriticalDaysCsv(days);
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    return calendar::CriticalDaysCalendar(options.birth, days, now);
+    return calendar::CriticalDaysCalendar(options.birth, days, now, options.name);
 }
 
 bool WriteReportPage(QSaveFile& file, const render::RenderOptions& options)
