@@ -62,7 +62,6 @@ PeopleDialog::PeopleDialog(PeopleServices withServices, QWidget* owner)
     tblPeople->setShowGrid(false);
     tblPeople->verticalHeader()->hide();
     tblPeople->horizontalHeader()->setHighlightSections(false);
-    tblPeople->horizontalHeader()->setStretchLastSection(true);
     const int row = tblPeople->verticalHeader()->defaultSectionSize();
     tblPeople->setMinimumSize(Px(6000),
         tblPeople->horizontalHeader()->sizeHint().height() + kVisibleRows * row + 2 * tblPeople->frameWidth());
@@ -139,8 +138,9 @@ bool PeopleDialog::Keep(const people::PeopleList& changed, std::optional<std::si
 void PeopleDialog::Refresh(std::optional<std::size_t> select)
 {
     model->SetPeople(list, services.today());
+    // The name takes what the other columns leave: names are what vary.
     tblPeople->resizeColumnsToContents();
-    tblPeople->horizontalHeader()->setStretchLastSection(true);
+    tblPeople->horizontalHeader()->setSectionResizeMode(PeopleModel::NameColumn, QHeaderView::Stretch);
     if (select && !list.IsEmpty())
         tblPeople->setCurrentIndex(model->index(static_cast<int>(std::min(*select, list.Size() - 1)), 0));
     EnableButtons();
