@@ -34,11 +34,15 @@ std::uint64_t Hash(std::string_view text)
     return hash ^ (hash >> 33);
 }
 
-std::string Uid(year_month_day birth, year_month_day date)
+std::string Uid(year_month_day birth, year_month_day date, std::string_view person)
 {
+    // Without a name the text is what it always was, so that days saved
+    // before names existed are updated, not doubled.
+    std::string key = chart::IsoDate(birth) + ' ' + chart::IsoDate(date);
+    if (!person.empty())
+        key.append(1, ' ').append(person);
     char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx",
-        static_cast<unsigned long long>(Hash(chart::IsoDate(birth) + ' ' + chart::IsoDate(date))));
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(Hash(key)));
     return "critical-" + std::string(hex) + '@' + std::string(web::SiteHost());
 }
 
@@ -61,14 +65,16 @@ std::string UtcDateTime(sys_seconds moment)
     return BasicDate(year_month_day { day }) + 'T' + text + 'Z';
 }
 
-std::string Summary(const chart::CriticalDay& day)
+std::string Summary(const chart::CriticalDay& day, std::string_view person)
 {
-    static constexpr std::string_view kTitles[]
-        = { "Critical day: ", "Double critical day: ", "Treble critical day: " };
+    static constexpr std::string_view kTitles[] = { "Critical day", "Double critical day", "Treble critical day" };
     // Indexed by the kind, which counts the critical cycles.
     static_assert(std::size(kTitles) == chart::kCycles.size(),
         "CriticalDaysCalendar: add the title of a day on which every cycle is critical");
     std::string summary(kTitles[static_cast<int>(day.kind) - 1]);
+    if (!person.empty())
+        summary.append(" for ").append(person);
+    summary += ": ";
     std::string_view separator;
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
         if (day.reading.cycles[i].critical) {
@@ -98,8 +104,8 @@ void AppendLine(std::string& text, std::string_view line)
 
 } // namespace
 
-std::string CriticalDaysCalendar(
-    year_month_day birth, const std::vector<chart::CriticalDay>& criticalDays, sys_seconds stamp)
+std::string CriticalDaysCalendar(year_month_day birth, const std::vector<chart::CriticalDay>& criticalDays,
+    sys_seconds stamp, std::string_view person)
 {
     std::string text;
     AppendLine(text, "BEGIN:VCALENDAR");
@@ -108,11 +114,11 @@ std::string CriticalDaysCalendar(
     const std::string dtstamp = "DTSTAMP:" + UtcDateTime(stamp);
     for (const chart::CriticalDay& day : criticalDays) {
         AppendLine(text, "BEGIN:VEVENT");
-        AppendLine(text, "UID:" + Uid(birth, day.date));
+        AppendLine(text, "UID:" + Uid(birth, day.date, person));
         AppendLine(text, dtstamp);
         AppendLine(text, "DTSTART;VALUE=DATE:" + BasicDate(day.date));
         AppendLine(text, "DTEND;VALUE=DATE:" + BasicDate(year_month_day { sys_days { day.date } + days { 1 } }));
-        AppendLine(text, "SUMMARY:" + EscapedText(Summary(day)));
+        AppendLine(text, "SUMMARY:" + EscapedText(Summary(day, person)));
         AppendLine(text, "DESCRIPTION:" + EscapedText(Description(day)));
         AppendLine(text, "TRANSP:TRANSPARENT");
         AppendLine(text, "END:VEVENT");

@@ -51,6 +51,10 @@ struct Collected {
     std::optional<std::string> months;
     std::optional<std::string> planner;
     bool lineStyles = false;
+    std::optional<std::string> name;
+    std::optional<std::string> compare;
+    std::optional<std::string> compareName;
+    std::optional<std::string> compatibility;
 };
 
 std::string Lowered(std::string_view text)
@@ -70,6 +74,83 @@ std::string Extension(std::string_view path)
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
     const std::size_t dot = name.find_last_of('.');
     return dot == std::string_view::npos || dot == 0 ? std::string() : Lowered(name.substr(dot + 1));
+}
+
+// The options of people and their comparison.
+std::optional<std::string>* PeopleSlot(Collected& collected, std::string_view name)
+{
+    if (name == "--name")
+        return &collected.name;
+    if (name == "--compare")
+        return &collected.compare;
+    if (name == "--compare-name")
+        return &collected.compareName;
+    if (name == "--compatibility")
+        return &collected.compatibility;
+    return nullptr;
+}
+
+// A person's name as the program keeps one: trimmed of blanks, 1 to 100
+// characters (UTF-8 lead bytes counted), no control characters.
+std::optional<std::string> ReadName(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+    std::size_t characters = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            return std::nullopt;
+        if ((byte & 0xC0u) != 0x80u)
+            ++characters;
+    }
+    if (characters > 100)
+        return std::nullopt;
+    return std::string(text);
+}
+
+std::optional<UsageError> ReadPeopleOptions(const Collected& collected, RenderOptions& options)
+{
+    if (collected.name) {
+        const auto name = ReadName(*collected.name);
+        if (!name)
+            return UsageError { "--name: a name is 1 to 100 characters without control characters" };
+        options.name = *name;
+    }
+    if (!collected.compare) {
+        for (const auto& [given, option] : { std::pair { &collected.compatibility, "--compatibility" },
+                 std::pair { &collected.compareName, "--compare-name" } })
+            if (given->has_value())
+                return UsageError { std::string(option) + " needs --compare" };
+        return std::nullopt;
+    }
+    const auto second = ReadIsoDate(*collected.compare);
+    if (!second)
+        return UsageError { "--compare: '" + *collected.compare + "' is not a date of the form YYYY-MM-DD" };
+    if (*second < std::chrono::year { 1900 } / std::chrono::January / 1)
+        return UsageError { "--compare: '" + *collected.compare + "' is before 1900" };
+    if (!collected.output && !collected.compatibility)
+        return UsageError { "--compare needs --output or --compatibility" };
+    options.compare = *second;
+    if (collected.compareName) {
+        const auto name = ReadName(*collected.compareName);
+        if (!name)
+            return UsageError { "--compare-name: a name is 1 to 100 characters without control characters" };
+        options.compareName = *name;
+    }
+    if (collected.compatibility) {
+        const std::string& file = *collected.compatibility;
+        if (file.empty())
+            return UsageError { "--compatibility: the file name is empty" };
+        if (file != "-" && Extension(file) != "csv")
+            return UsageError { "--compatibility: '" + file + "' has no known extension (.csv)" };
+        if (file == "-" && (options.values == "-" || options.critical == "-"))
+            return UsageError { "--compatibility: standard output already takes another output" };
+        options.compatibility = file;
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string>* Slot(Collected& collected, std::string_view name)
@@ -92,7 +173,7 @@ std::optional<std::string>* Slot(Collected& collected, std::string_view name)
         return &collected.months;
     if (name == "--planner")
         return &collected.planner;
-    return nullptr;
+    return PeopleSlot(collected, name);
 }
 
 } // namespace
@@ -137,8 +218,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
         return UsageError { "missing --birth" };
     if (!collected.report)
         return UsageError { "missing --report" };
-    if (!collected.output && !collected.values && !collected.critical && !collected.planner)
-        return UsageError { "missing --output, --values, --critical or --planner" };
+    if (!collected.output && !collected.values && !collected.critical && !collected.planner && !collected.compatibility)
+        return UsageError { "missing --output, --values, --critical, --planner or --compatibility" };
 
     RenderOptions options;
     const auto birth = ReadIsoDate(*collected.birth);
@@ -220,6 +301,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
             return UsageError { "--scale: '" + scale + "' is not a scale from 1 to 4" };
         options.scale = scale.front() - '0';
     }
+    if (auto error = ReadPeopleOptions(collected, options))
+        return *error;
     return options;
 }
 
@@ -230,6 +313,8 @@ std::string HelpText()
            "       biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --values FILE.csv\n"
            "       biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --critical FILE.ics|FILE.csv [--months N]\n"
            "       biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --planner FILE.pdf|FILE.png [--months N]\n"
+           "       biorhythm-render --birth YYYY-MM-DD --report YYYY-MM-DD --compare YYYY-MM-DD\n"
+           "                        [--output FILE.png|FILE.pdf] [--compatibility FILE.csv]\n"
            "\n"
            "Draws the biorhythm chart area for a birthday and a report day, as the\n"
            "program's window shows it after a chart request, and saves it as a PNG;\n"
@@ -261,6 +346,13 @@ std::string HelpText()
            "  --months N           how many months of critical days, 1 to 24\n"
            "                       (default 3), from the report day on; of the\n"
            "                       planner, 1 to 12 (default 3)\n"
+           "  --name TEXT          the first person's name, for the critical days'\n"
+           "                       events and the comparison's legend\n"
+           "  --compare YYYY-MM-DD a second birthday: --output then draws both\n"
+           "                       people's chart (the second dashed) or their page\n"
+           "  --compare-name TEXT  the second person's name, for the legend\n"
+           "  --compatibility FILE the compatibility of each cycle and on average as\n"
+           "                       CSV (cycle,percent), - for standard output\n"
            "  -h, --help           show this text\n"
            "\n"
            "Runs without a display: Qt's offscreen platform is used unless\n"

@@ -4,6 +4,7 @@
 // its rules are tested alone.
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -31,6 +32,14 @@ struct RenderOptions {
     std::string planner; // the months ahead as a PDF or PNG, empty for none
     OutputFormat plannerFormat = OutputFormat::Pdf;
     bool lineStyles = false; // the PNG chart's curves in their line styles
+    // The first person's name, for the critical days' calendar events and
+    // the comparison's legend; empty for none.
+    std::string name;
+    // The second birthday of a comparison: the output is then the chart or
+    // page of both people.
+    std::optional<std::chrono::year_month_day> compare;
+    std::string compareName;
+    std::string compatibility; // the figures' CSV file, "-" for standard output, empty for none
 };
 
 struct HelpRequest { };
@@ -44,12 +53,16 @@ using ParsedArguments = std::variant<RenderOptions, HelpRequest, UsageError>;
 
 // The arguments after the program name. Options take their value as the next
 // argument or after "=". --birth and --report are required, and one or more
-// of --output, --values, --critical and --planner; the output's and the
-// planner's extension (.png or .pdf, in any case) picks its format, and the
-// critical days' (.ics or .csv) theirs. --scale is 1 to 4, --page a4 or
-// letter, --months 1 to 24 with --critical and 1 to 12 with --planner.
-// --line-styles takes no value and needs a PNG --output. --help or -h
-// anywhere asks for the help text.
+// of --output, --values, --critical, --planner and --compatibility; the
+// output's and the planner's extension (.png or .pdf, in any case) picks its
+// format, and the critical days' (.ics or .csv) theirs. --scale is 1 to 4,
+// --page a4 or letter, --months 1 to 24 with --critical and 1 to 12 with
+// --planner. --line-styles takes no value and needs a PNG --output.
+// --compare takes a second birthday from 1900 on and asks for --output,
+// --compatibility or both; --compatibility and --compare-name need
+// --compare. --name and --compare-name are 1 to 100 characters with no
+// control characters, blanks at the ends dropped. --help or -h anywhere asks
+// for the help text.
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments);
 
 std::string HelpText();

@@ -11,6 +11,7 @@
 #include "chart/DateComposition.h"
 #include "chart/Planner.h"
 #include "chart/ValueTable.h"
+#include "render/ComparisonOutput.h"
 #include "render/RenderOptions.h"
 #include "ui/Look.h"
 #include "ui/chart/ChartArea.h"
@@ -84,7 +85,7 @@ std::string CriticalDaysText(const render::RenderOptions& options)
     if (options.criticalFormat == render::CriticalFormat::Csv)
         return chart::CriticalDaysCsv(days);
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    return calendar::CriticalDaysCalendar(options.birth, days, now);
+    return calendar::CriticalDaysCalendar(options.birth, days, now, options.name);
 }
 
 QPageSize PageSizeOf(const render::RenderOptions& options)
@@ -180,6 +181,10 @@ int main(int argc, char* argv[])
     std::unique_ptr<QSaveFile> plannerFile;
     if (!options.planner.empty() && !(plannerFile = OpenTarget(options.planner, error)))
         return Fail(error);
+    std::unique_ptr<QSaveFile> compatibilityFile;
+    if (!options.compatibility.empty() && options.compatibility != "-"
+        && !(compatibilityFile = OpenTarget(options.compatibility, error)))
+        return Fail(error);
 
     // The toolkit is started only for a picture or a page.
     std::optional<QTemporaryDir> runtimeFolder;
@@ -205,7 +210,15 @@ int main(int argc, char* argv[])
         ui::InstallFontSubstitutes();
     }
 
-    if (file && options.format == render::OutputFormat::Png) {
+    if (file && options.compare) {
+        const bool written = options.format == render::OutputFormat::Png
+            ? render::WriteComparisonPicture(*file, options, error)
+            : render::WriteComparisonPage(*file, options, error);
+        if (!written) {
+            file->cancelWriting();
+            return Fail(error);
+        }
+    } else if (file && options.format == render::OutputFormat::Png) {
         ui::ChartArea area;
         area.SetScaleWidth(chart::kChartDays);
         area.SetupChartFrame();
@@ -241,6 +254,9 @@ int main(int argc, char* argv[])
         if (!plannerFile->commit())
             return Fail("cannot write " + options.planner + ": " + plannerFile->errorString().toStdString());
     }
+    if (!options.compatibility.empty()
+        && !WriteText(options.compatibility, compatibilityFile.get(), render::CompatibilityText(options), error))
+        return Fail(error);
     if (file && !file->commit())
         return Fail("cannot write " + options.output + ": " + file->errorString().toStdString());
     return 0;

@@ -1,3 +1,4 @@
+#include "chart/Compatibility.h"
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
 #include "ui/chart/ChartArea.h"
@@ -295,6 +296,69 @@ private slots:
         QCOMPARE(written.readAll().toStdString(), csv);
     }
 
+    // Both people in one chart: the first person's curves, lines and labels
+    // exactly as the single chart draws them, the second's in the gaps; the
+    // page names both and gives the figures; the figures as CSV.
+    void comparesTwoPeople()
+    {
+        const QStringList dates { QStringLiteral("--birth=1984-03-02"), QStringLiteral("--report=2024-03-17") };
+        const QStringList second { QStringLiteral("--compare=1986-07-11") };
+        const QString single = folder.filePath(QStringLiteral("single.png"));
+        const QString both = folder.filePath(QStringLiteral("both.png"));
+        QCOMPARE(Render(dates + QStringList { QStringLiteral("--output"), single }).status, 0);
+        const Run run = Render(dates + second + QStringList { QStringLiteral("--output"), both });
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.errors, QString());
+        const QImage alone = QImage(single).convertToFormat(QImage::Format_RGB32);
+        const QImage compared = QImage(both).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(compared.size(), QSize(431, 431));
+        // Curve points and the white lines; not the labels' smoothed edges,
+        // which blend with whatever lies beneath them.
+        QList<QRgb> exact { qRgb(255, 255, 255) };
+        for (const chart::BiorhythmCycle& cycle : chart::kCycles)
+            exact << ui::RgbFromBgr(cycle.colour);
+        int added = 0;
+        for (int y = 0; y < alone.height(); ++y)
+            for (int x = 0; x < alone.width(); ++x) {
+                if (exact.contains(alone.pixel(x, y)))
+                    QCOMPARE(compared.pixel(x, y), alone.pixel(x, y));
+                else if (compared.pixel(x, y) != qRgb(0, 0, 0))
+                    ++added;
+            }
+        // Three dashed curves across the chart: well over a thousand points,
+        // and fewer than three solid ones would light.
+        QVERIFY2(added > 1000 && added < 3 * 431 * 2, qPrintable(QString::number(added)));
+
+        QByteArray figures;
+        QCOMPARE(
+            Render(dates + second + QStringList { QStringLiteral("--compatibility"), QStringLiteral("-") }, &figures)
+                .status,
+            0);
+        using namespace std::chrono;
+        QCOMPARE(figures.toStdString(),
+            chart::CompatibilityCsv(chart::CompatibilityOf(1984y / March / 2d, 1986y / July / 11d)));
+
+#ifndef Q_OS_WIN
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        QVERIFY2(!pdftotext.isEmpty(), "poppler-utils is not installed");
+        const QString page = folder.filePath(QStringLiteral("both.pdf"));
+        QCOMPARE(Render(dates + second
+                     + QStringList { QStringLiteral("--output"), page, QStringLiteral("--name"), QStringLiteral("Anna"),
+                         QStringLiteral("--compare-name"), QStringLiteral("Ελένη") })
+                     .status,
+            0);
+        QProcess text;
+        text.start(pdftotext, { QStringLiteral("-layout"), page, QStringLiteral("-") });
+        QVERIFY(text.waitForFinished(60000));
+        const QString shown = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        for (const QString& expected : { QStringLiteral("Anna (born 1984-03-02)"),
+                 QStringLiteral("Ελένη (born 1986-07-11)"), QStringLiteral("Compatibility: 48.7% overall"),
+                 QStringLiteral("Emotional: 50.0%, the cycles are 7 days apart, about a quarter of a cycle"),
+                 QStringLiteral("2024-03-31 +14 16.6% -91.8% -66.9% 31.8% 49.0% -11.8%") })
+            QVERIFY2(shown.contains(expected), qPrintable(expected));
+#endif
+    }
+
     // Every refusal: exit status 2, one line that names what is wrong, and
     // nothing left behind, neither the file nor a part of it nor a folder.
     void refusalsLeaveNothing_data()
@@ -326,6 +390,15 @@ private slots:
         row("values in no folder",
             "--birth=1980-01-04 --report=2024-01-01 --output refused.pdf --values none/refused.csv",
             "none/refused.csv");
+        row("second birthday no date", "--birth 1980-01-04 --report 2024-01-01 --compare 1980-13-01 --output r.png",
+            "1980-13-01");
+        row("second birthday before 1900", "--birth 1980-01-04 --report 2024-01-01 --compare 1899-12-31 --output r.pdf",
+            "1899-12-31");
+        row("compatibility in no folder",
+            "--birth 1980-01-04 --report 2024-01-01 --compare 1990-01-01 --output r.png --compatibility none/r.csv",
+            "none/r.csv");
+        row("comparison in no folder",
+            "--birth 1980-01-04 --report 2024-01-01 --compare 1990-01-01 --output none/r.png", "none/r.png");
     }
 
     void refusalsLeaveNothing()

@@ -3,16 +3,21 @@
 // page when pressed, the chart's spoken summary and the access keys.
 
 #include "MainWindowHarness.h"
+#include "people/PeopleFile.h"
 #include "ui/about/AboutBox.h"
 #include "ui/exit/ExitScreen.h"
+#include "ui/people/PersonDialog.h"
 #include "web/PageAddress.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
@@ -271,6 +276,40 @@ private slots:
         QCOMPARE(chart->accessibleDescription(),
             QStringLiteral("Tuesday 17 March 2020, report day: physical 0% rising, critical, emotional 0% rising, "
                            "critical, intellectual 0% rising, critical"));
+    }
+
+    // The People dialog, its add dialog and the Compare window, each row of
+    // their tables one sentence.
+    void peopleWindowsNameEveryControl()
+    {
+        using namespace std::chrono;
+        QStandardPaths::setTestModeEnabled(true);
+        const QString path = people::DefaultPeoplePath();
+        people::PeopleList list;
+        list.Add({ QStringLiteral("Anna"), 1984y / March / 2d }, 2024y / March / 17d);
+        QString error;
+        QVERIFY(people::PeopleFile(path).Save(list, error));
+        MainWindowHarness harness;
+        QVERIFY(harness.ShowActive());
+        harness.Find<QAction>("mnuPeople")->trigger();
+        auto* peopleDialog = harness.window->findChild<QWidget*>(QStringLiteral("frmPeople"));
+        QVERIFY(peopleDialog != nullptr);
+        QTest::mouseClick(peopleDialog->findChild<QPushButton*>(QStringLiteral("cmdCompare")), Qt::LeftButton);
+        auto* compare = harness.window->findChild<QWidget*>(QStringLiteral("frmCompare"));
+        QVERIFY(compare != nullptr && compare->isVisible());
+        ui::PersonDialog add(QStringLiteral("Add Person"), { QString(), 1980y / January / 4d }, {}, nullptr);
+        add.show();
+        for (QWidget* window : { peopleDialog, compare, static_cast<QWidget*>(&add) }) {
+            QStringList nameless;
+            CollectNameless(QAccessible::queryAccessibleInterface(window), nameless);
+            QVERIFY2(nameless.isEmpty(), qPrintable(window->objectName() + QLatin1Char(' ') + nameless.join(u',')));
+        }
+        // Anna against the boxes' 4 January 1980: 1519 days, one more than 66
+        // physical cycles.
+        auto* figures = compare->findChild<QAbstractItemView*>(QStringLiteral("tblCompatibility"));
+        QCOMPARE(figures->model()->index(0, 0).data(Qt::AccessibleTextRole).toString(),
+            QStringLiteral("Physical: 98.1%, the cycles are 1 day apart, nearly in step"));
+        QFile::remove(path);
     }
 
     void accessKeysOfTheMainWindow()

@@ -100,6 +100,8 @@ QMenu* ChartActions::Menu()
         menu->addSeparator();
         menu->addAction(mnuCriticalDays);
         viewActions->AddTo(*menu);
+        if (mnuPeople != nullptr)
+            menu->addAction(mnuPeople);
     }
     return menu;
 }
@@ -254,7 +256,22 @@ void ChartActions::ShowCriticalDays()
                     Write(path, calendar);
             },
             area.window());
-    criticalDays->ShowChart(shown->birth, shown->report);
+    criticalDays->ShowChart(shown->birth, shown->report, shown->person);
+}
+
+void ChartActions::SetPeopleOpener(std::function<void()> open)
+{
+    if (mnuPeople == nullptr) {
+        mnuPeople = AddAction("mnuPeople", QStringLiteral("People..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+        mnuPeople->setEnabled(true);
+        if (menu != nullptr)
+            menu->addAction(mnuPeople);
+    }
+    mnuPeople->disconnect(this);
+    connect(mnuPeople, &QAction::triggered, this, [open = std::move(open)] {
+        if (open)
+            open();
+    });
 }
 
 ChartViewActions* ChartActions::MakeViewActions()
@@ -300,7 +317,17 @@ ChartViewActions* ChartActions::MakeViewActions()
 
 QString ChartActions::DocumentName() const
 {
-    return QStringLiteral("biorhythm-%1").arg(FromUtf8(chart::IsoDate(area.Shown()->report)));
+    const ShownChart& shown = *area.Shown();
+    const QString report = FromUtf8(chart::IsoDate(shown.report));
+    if (shown.person.isEmpty())
+        return QStringLiteral("biorhythm-%1").arg(report);
+    // A family's files side by side in one folder, each named after its
+    // person, with what no file system takes in a name put as a dash.
+    QString person = shown.person;
+    for (QChar& c : person)
+        if (c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('-');
+    return QStringLiteral("biorhythm-%1-%2").arg(person, report);
 }
 
 } // namespace ui

@@ -61,6 +61,11 @@ public:
     void PrintPreview();
     void ShowCriticalDays();
 
+    // The People dialog, which the main window keeps and opens: with an
+    // opener the menu offers "People..." (Ctrl+Shift+P) after "Critical
+    // Days...", enabled before the first chart too.
+    void SetPeopleOpener(std::function<void()> open);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -89,6 +94,7 @@ private:
     QAction* mnuPrint = nullptr;
     QAction* mnuPrintPreview = nullptr;
     QAction* mnuCriticalDays = nullptr;
+    QAction* mnuPeople = nullptr; // with a people opener only
     QMenu* menu = nullptr;
     CriticalDaysDialog* criticalDays = nullptr; // made at first use
     ChartViewActions* viewActions = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/chart/ChartPrinting.h"
 
+#include "ui/report/ComparisonPage.h"
 #include "ui/report/ReportPage.h"
 
 #include <QPainter>
@@ -16,15 +17,26 @@ void SetUp(QPrinter& printer, const QString& documentName)
     printer.setDocName(documentName);
 }
 
-bool PaintPage(QPrinter& printer, std::chrono::year_month_day birth, std::chrono::year_month_day report)
+template <typename Draw> bool Paint(QPrinter& printer, Draw draw)
 {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     // The painter's origin is the printable area's top left corner.
     const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    DrawReportPage(painter, page, birth, report);
+    draw(painter, page);
     return painter.end();
+}
+
+bool PaintPage(QPrinter& printer, std::chrono::year_month_day birth, std::chrono::year_month_day report)
+{
+    return Paint(printer, [&](QPainter& painter, const QRectF& page) { DrawReportPage(painter, page, birth, report); });
+}
+
+bool PaintComparison(QPrinter& printer, const Comparison& comparison)
+{
+    return Paint(
+        printer, [&](QPainter& painter, const QRectF& page) { DrawComparisonPage(painter, page, comparison); });
 }
 
 } // namespace
@@ -57,10 +69,37 @@ void PreviewReport(
     dialog.exec();
 }
 
+bool PrintComparison(QWidget* parent, const QString& documentName, const Comparison& comparison, QString& error)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetUp(printer, documentName);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (!PaintComparison(printer, comparison)) {
+        const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        error = QStringLiteral("Could Not Print To %1").arg(target);
+        return false;
+    }
+    return true;
+}
+
+void PreviewComparison(QWidget* parent, const QString& documentName, const Comparison& comparison)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetUp(printer, documentName);
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+        [comparison](QPrinter* target) { PaintComparison(*target, comparison); });
+    dialog.exec();
+}
+
 } // namespace ui
 
 extern "C" Q_DECL_EXPORT const ui::PrintEntryPoints* BiorhythmPrintEntryPoints()
 {
-    static const ui::PrintEntryPoints entryPoints { &ui::PrintReport, &ui::PreviewReport };
+    static const ui::PrintEntryPoints entryPoints { &ui::PrintReport, &ui::PreviewReport, &ui::PrintComparison,
+        &ui::PreviewComparison };
     return &entryPoints;
 }

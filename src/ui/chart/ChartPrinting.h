@@ -6,6 +6,8 @@
 // since linking the print support into the program costs every start about
 // 0.4 MiB of memory.
 
+#include "ui/report/ComparisonPage.h"
+
 #include <QString>
 
 #include <chrono>
@@ -22,10 +24,16 @@ bool PrintReport(QWidget* parent, const QString& documentName, std::chrono::year
 void PreviewReport(QWidget* parent, const QString& documentName, std::chrono::year_month_day birth,
     std::chrono::year_month_day report);
 
+// The comparison page of two people, the same way.
+bool PrintComparison(QWidget* parent, const QString& documentName, const Comparison& comparison, QString& error);
+void PreviewComparison(QWidget* parent, const QString& documentName, const Comparison& comparison);
+
 // What the module offers, found by the name kPrintEntryPoints.
 struct PrintEntryPoints {
     decltype(&PrintReport) printReport;
     decltype(&PreviewReport) previewReport;
+    decltype(&PrintComparison) printComparison;
+    decltype(&PreviewComparison) previewComparison;
 };
 inline constexpr char kPrintEntryPoints[] = "BiorhythmPrintEntryPoints";
 

@@ -152,10 +152,12 @@ CriticalDaysDialog::CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owne
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void CriticalDaysDialog::ShowChart(std::chrono::year_month_day birthDay, std::chrono::year_month_day reportDay)
+void CriticalDaysDialog::ShowChart(
+    std::chrono::year_month_day birthDay, std::chrono::year_month_day reportDay, const QString& personName)
 {
     birth = birthDay;
     report = reportDay;
+    person = personName;
     lblNextTreble->setText(NextTrebleText(chart::NextTrebleCriticalDay(birth, report)));
     ShowPeriod();
     // Before showing: a dialog being shown hands a focus-in to its focus
@@ -172,9 +174,13 @@ void CriticalDaysDialog::ShowPeriod()
     const int dayCount = chart::DaysInMonths(report, cboPeriod->currentData().toInt());
     const QLocale locale;
     const QDate first = app::ToQDate(report);
-    lblRange->setText(QStringLiteral("From the report day, %1, to %2")
-                          .arg(locale.toString(first, QLocale::LongFormat),
-                              locale.toString(first.addDays(dayCount - 1), QLocale::LongFormat)));
+    const QString range = QStringLiteral("From the report day, %1, to %2")
+                              .arg(locale.toString(first, QLocale::LongFormat),
+                                  locale.toString(first.addDays(dayCount - 1), QLocale::LongFormat));
+    lblRange->setText(person.isEmpty() ? range
+                                       : QStringLiteral("Critical days for %1, from the report day, %2, to %3")
+                                             .arg(person, locale.toString(first, QLocale::LongFormat),
+                                                 locale.toString(first.addDays(dayCount - 1), QLocale::LongFormat)));
     model->SetDays(chart::CriticalDays(birth, report, dayCount), locale);
     tblCriticalDays->setCurrentIndex(model->index(0, 0));
 
@@ -193,7 +199,8 @@ void CriticalDaysDialog::ShowPeriod()
 void CriticalDaysDialog::AddToCalendar()
 {
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    saveCalendar(QByteArray::fromStdString(calendar::CriticalDaysCalendar(birth, model->Days(), now)));
+    saveCalendar(
+        QByteArray::fromStdString(calendar::CriticalDaysCalendar(birth, model->Days(), now, person.toStdString())));
 }
 
 void CriticalDaysDialog::CopyTable()

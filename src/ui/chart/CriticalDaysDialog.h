@@ -33,7 +33,8 @@ public:
     CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owner);
 
     // Fills the dialog for a chart and shows it.
-    void ShowChart(std::chrono::year_month_day birth, std::chrono::year_month_day report);
+    // person names whose days they are, or is empty.
+    void ShowChart(std::chrono::year_month_day birth, std::chrono::year_month_day report, const QString& person = {});
 
     void AddToCalendar();
     void CopyTable();
@@ -45,6 +46,7 @@ private:
     CalendarSaver saveCalendar;
     std::chrono::year_month_day birth {};
     std::chrono::year_month_day report {};
+    QString person;
     CriticalDaysModel* model = nullptr;
 
     QLabel* lblPeriod = nullptr;

@@ -32,6 +32,9 @@ namespace app {
 class Clock;
 class MessagePrompter;
 } // namespace app
+namespace people {
+struct Person;
+}
 namespace web {
 class Launcher;
 }
@@ -41,6 +44,7 @@ namespace ui {
 class ChartActions;
 class ChartArea;
 class ClickableLabel;
+class PeopleDialog;
 
 struct MainWindowServices {
     web::Launcher& launcher;
@@ -71,6 +75,11 @@ private:
     void PlaceOnScreen();
 
     void cmdBiorythm_Click();
+    // The chart request of the button, for whoever's birthday is in the boxes.
+    void RequestChart(const QString& person);
+    // The People dialog, made at its first opening, and its Show Chart.
+    void OpenPeople();
+    QString ShowPersonChart(const people::Person& person);
     void ShowReportDate(std::chrono::year_month_day reportDate);
 
     void cboBirthDay_LostFocus();
@@ -143,6 +152,7 @@ private:
 
     // The chart area's context menu and shortcuts.
     ChartActions* chartActions = nullptr;
+    PeopleDialog* peopleDialog = nullptr;
 };
 
 } // namespace ui

@@ -8,6 +8,7 @@
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
 #include "ui/report/CyclePen.h"
+#include "ui/report/PageGrid.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -20,96 +21,17 @@
 namespace ui {
 namespace {
 
-// The page is laid out on a 180 x 251 mm grid, scaled down to fit a smaller
-// printable area and centred across a wider one.
-constexpr double kDesignWidth = 180.0;
-constexpr double kDesignHeight = 251.0;
 // Samples per day along each curve: segments of a fortieth of a day are
 // well under a tenth of a millimetre on the page, so the polyline reads as
 // the smooth curve it stands for.
 constexpr int kSamplesPerDay = 40;
 
-// Millimetres of the design grid to device coordinates.
-class Grid {
-public:
-    Grid(const QPainter& painter, const QRectF& page)
-    {
-        const QPaintDevice* device = painter.device();
-        const double dotsPerMm = (device != nullptr ? device->logicalDpiY() : 96) / 25.4;
-        const double fit
-            = std::min({ 1.0, page.width() / (kDesignWidth * dotsPerMm), page.height() / (kDesignHeight * dotsPerMm) });
-        unit = dotsPerMm * fit;
-        origin = QPointF(page.left() + (page.width() - kDesignWidth * unit) / 2, page.top());
-    }
-
-    double operator()(double mm) const { return mm * unit; }
-    QRectF Rect(double left, double top, double width, double height) const
-    {
-        return QRectF(origin.x() + left * unit, origin.y() + top * unit, width * unit, height * unit);
-    }
-    // A font of the given height in points.
-    QFont Font(double points, bool bold = false) const
-    {
-        QFont font = SansSerifFont(8.25, bold);
-        font.setPixelSize(std::max(1, qRound(points * 25.4 / 72.0 * unit)));
-        font.setHintingPreference(QFont::PreferNoHinting);
-        return font;
-    }
-
-private:
-    double unit = 1.0;
-    QPointF origin;
-};
-
 void DrawChart(
     QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth, const QString& reportDay)
 {
-    const double days = chart::kChartDays;
     painter.fillRect(area, Qt::black);
-
-    // The curves, in drawing order, each through the model's own values.
-    painter.save();
-    painter.setClipRect(area);
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (std::size_t c = 0; c < chart::kCycles.size(); ++c) {
-        const chart::BiorhythmCycle& cycle = chart::kCycles[c];
-        QPolygonF curve;
-        const int samples = static_cast<int>(days) * kSamplesPerDay;
-        curve.reserve(samples + 1);
-        for (int i = 0; i <= samples; ++i) {
-            const double x = days * i / samples;
-            const double value = chart::CycleValue(daysSinceBirth + x - days / 2, cycle.length);
-            curve << QPointF(area.left() + area.width() * x / days, area.top() + area.height() * (1 - value) / 2);
-        }
-        // In its line style too: the page is often printed in grey, and red
-        // and green are the pair that colour-blind readers confuse.
-        painter.setPen(CyclePen(c, grid(0.35)));
-        painter.drawPolyline(curve);
-    }
-    painter.restore();
-
-    // The white lines and labels lie above the curves, as in the window.
-    painter.setPen(QPen(Qt::white, grid(0.25)));
-    const double middleY = area.center().y();
-    const double middleX = area.center().x();
-    painter.drawLine(QPointF(area.left(), middleY), QPointF(area.right(), middleY));
-    painter.drawLine(QPointF(middleX, area.top()), QPointF(middleX, area.bottom()));
-    painter.setFont(grid.Font(7, true));
-    const double inset = grid(1);
-    const QRectF inner = area.adjusted(inset, inset / 2, -inset, -inset / 2);
-    painter.drawText(inner, Qt::AlignRight | Qt::AlignTop, QStringLiteral("100%"));
-    painter.drawText(QRectF(inner.left(), middleY + inset / 2, inner.width(), inner.bottom() - middleY),
-        Qt::AlignRight | Qt::AlignTop, QStringLiteral("0%"));
-    painter.drawText(inner, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("-100%"));
-
-    // Above the chart: the first and last day and the report day.
-    painter.setPen(Qt::black);
-    painter.setFont(grid.Font(9, true));
-    const QRectF above(area.left(), area.top() - grid(6), area.width(), grid(5.5));
-    const int half = static_cast<int>(days / 2);
-    painter.drawText(above, Qt::AlignLeft | Qt::AlignBottom, QString::number(-half));
-    painter.drawText(above, Qt::AlignRight | Qt::AlignBottom, QString::number(half));
-    painter.drawText(above, Qt::AlignHCenter | Qt::AlignBottom, reportDay);
+    DrawPageCurves(painter, grid, area, daysSinceBirth);
+    DrawPageChartFrame(painter, grid, area, reportDay);
 }
 
 // The cycle names in their colours on a black strip, as in the window, each
@@ -201,6 +123,77 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
 }
 
 } // namespace
+
+void DrawPageCurves(
+    QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth, CurveWeight weight)
+{
+    const double days = chart::kChartDays;
+    // The curves, in drawing order, each through the model's own values.
+    painter.save();
+    painter.setClipRect(area);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (std::size_t c = 0; c < chart::kCycles.size(); ++c) {
+        const chart::BiorhythmCycle& cycle = chart::kCycles[c];
+        QPolygonF curve;
+        const int samples = static_cast<int>(days) * kSamplesPerDay;
+        curve.reserve(samples + 1);
+        for (int i = 0; i <= samples; ++i) {
+            const double x = days * i / samples;
+            const double value = chart::CycleValue(daysSinceBirth + x - days / 2, cycle.length);
+            curve << QPointF(area.left() + area.width() * x / days, area.top() + area.height() * (1 - value) / 2);
+        }
+        // In its line style too: the page is often printed in grey, and red
+        // and green are the pair that colour-blind readers confuse.
+        painter.setPen(CurvePen(c, grid, weight));
+        painter.drawPolyline(curve);
+    }
+    painter.restore();
+}
+
+QPen CurvePen(std::size_t cycle, const Grid& grid, CurveWeight weight)
+{
+    if (weight == CurveWeight::Full)
+        return CyclePen(cycle, grid(0.35));
+    // Half as wide with the dashes as long, and half as strong.
+    QPen pen = CyclePen(cycle, grid(0.175));
+    if (!pen.dashPattern().isEmpty()) {
+        QList<qreal> pattern = pen.dashPattern();
+        for (qreal& length : pattern)
+            length *= 2;
+        pen.setDashPattern(pattern);
+    }
+    QColor colour = pen.color();
+    colour.setAlphaF(0.6);
+    pen.setColor(colour);
+    return pen;
+}
+
+void DrawPageChartFrame(QPainter& painter, const Grid& grid, const QRectF& area, const QString& reportDay)
+{
+    const double days = chart::kChartDays;
+    // The white lines and labels lie above the curves, as in the window.
+    painter.setPen(QPen(Qt::white, grid(0.25)));
+    const double middleY = area.center().y();
+    const double middleX = area.center().x();
+    painter.drawLine(QPointF(area.left(), middleY), QPointF(area.right(), middleY));
+    painter.drawLine(QPointF(middleX, area.top()), QPointF(middleX, area.bottom()));
+    painter.setFont(grid.Font(7, true));
+    const double inset = grid(1);
+    const QRectF inner = area.adjusted(inset, inset / 2, -inset, -inset / 2);
+    painter.drawText(inner, Qt::AlignRight | Qt::AlignTop, QStringLiteral("100%"));
+    painter.drawText(QRectF(inner.left(), middleY + inset / 2, inner.width(), inner.bottom() - middleY),
+        Qt::AlignRight | Qt::AlignTop, QStringLiteral("0%"));
+    painter.drawText(inner, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("-100%"));
+
+    // Above the chart: the first and last day and the report day.
+    painter.setPen(Qt::black);
+    painter.setFont(grid.Font(9, true));
+    const QRectF above(area.left(), area.top() - grid(6), area.width(), grid(5.5));
+    const int half = static_cast<int>(days / 2);
+    painter.drawText(above, Qt::AlignLeft | Qt::AlignBottom, QString::number(-half));
+    painter.drawText(above, Qt::AlignRight | Qt::AlignBottom, QString::number(half));
+    painter.drawText(above, Qt::AlignHCenter | Qt::AlignBottom, reportDay);
+}
 
 void DrawReportPage(
     QPainter& painter, const QRectF& page, std::chrono::year_month_day birth, std::chrono::year_month_day report)

@@ -1,0 +1,71 @@
+#pragma once
+
+// The people the user keeps, with their birthdays, and the file they are kept
+// in (PeopleFile.h). This folder uses QtCore and nothing above it: names are
+// text in any script, which QString trims and counts by character, and the
+// file is JSON, which QtCore reads and writes whole (QSaveFile). No window
+// and no Gui: the renderer, the tests and the benchmark use it as it is.
+//
+// In: names and birthdays as the user types them, today's date. Out: the list
+// in the user's order, or the reason a person is refused.
+
+#include <QString>
+
+#include <chrono>
+#include <optional>
+#include <vector>
+
+namespace people {
+
+struct Person {
+    QString name; // trimmed
+    std::chrono::year_month_day birthday;
+
+    friend bool operator==(const Person&, const Person&) = default;
+};
+
+inline constexpr int kMaxNameLength = 100;
+inline constexpr std::chrono::year_month_day kFirstBirthday { std::chrono::year { 1900 }, std::chrono::January,
+    std::chrono::day { 1 } };
+
+enum class Refusal { None, EmptyName, LongName, ControlInName, DuplicateName, TooEarly, InTheFuture };
+
+// One sentence for the user, naming the name where it matters.
+QString RefusalText(Refusal refusal, const QString& name);
+
+// The name as the list keeps it: blanks at either end removed.
+QString TrimmedName(const QString& typed);
+
+class PeopleList {
+public:
+    PeopleList() = default;
+
+    const std::vector<Person>& People() const { return people; }
+    bool IsEmpty() const { return people.empty(); }
+    std::size_t Size() const { return people.size(); }
+
+    // Why person (name trimmed first) cannot join the list, or stand at
+    // `replacing` in place of whoever is there; Refusal::None when it can.
+    // Names are unique as written, case and all: "anna" and "Anna" are two.
+    // A birthday runs from 1 January 1900 to today; today is null when the
+    // check is of a file, whose birthdays were checked when they were added
+    // (a clock set back must not cost the user the list).
+    Refusal Check(const Person& person, std::optional<std::size_t> replacing,
+        std::optional<std::chrono::year_month_day> today) const;
+
+    // Each checks first and changes nothing when refused.
+    Refusal Add(Person person, std::chrono::year_month_day today);
+    Refusal Replace(std::size_t index, Person person, std::chrono::year_month_day today);
+    void Remove(std::size_t index);
+    // Moves the person at from to stand at to; out of range moves nothing.
+    void Move(std::size_t from, std::size_t to);
+    // For the file's reader: the file's rules, without today.
+    Refusal Append(Person person);
+
+    friend bool operator==(const PeopleList&, const PeopleList&) = default;
+
+private:
+    std::vector<Person> people;
+};
+
+} // namespace people

@@ -1,0 +1,315 @@
+#include "ui/people/CompareWindow.h"
+
+#include "app/DateText.h"
+#include "app/MessagePrompter.h"
+#include "chart/ChartPlot.h"
+#include "chart/Compatibility.h"
+#include "chart/ValueTable.h"
+#include "ui/Look.h"
+#include "ui/chart/ChartArea.h"
+#include "ui/chart/ComparisonPicture.h"
+#include "ui/chart/PrintLoader.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace ui {
+
+// Under the chart, on its black: the cycles' names in their colours, then a
+// stretch of solid and of dashed line with the person each stands for.
+class ComparisonLegend final : public QWidget {
+public:
+    explicit ComparisonLegend(QWidget* parent)
+        : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("picLegend"));
+        setFont(SansSerifFont(8.25, true));
+        setFixedHeight(2 * fontMetrics().height() + 8);
+    }
+
+    void SetPeople(const QString& solid, const QString& dashed)
+    {
+        first = solid;
+        second = dashed;
+        setAccessibleName(QStringLiteral("Legend: solid lines %1, dashed lines %2").arg(first, second));
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        const int line = fontMetrics().height();
+        const int third = width() / static_cast<int>(chart::kCycles.size());
+        for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
+            painter.setPen(ColorFromBgr(chart::kCycles[i].colour));
+            painter.drawText(
+                QRect(third * static_cast<int>(i), 2, third, line), Qt::AlignCenter, FromUtf8(chart::kCycles[i].name));
+        }
+        const int half = width() / 2;
+        const QString labels[] = { first, second };
+        for (int person = 0; person < 2; ++person) {
+            const int left = half * person + 6;
+            const int y = 4 + line + line / 2;
+            QPen pen(Qt::white, 1, person == 0 ? Qt::SolidLine : Qt::DashLine);
+            painter.setPen(pen);
+            painter.drawLine(left, y, left + 28, y);
+            painter.setPen(Qt::white);
+            const QRect text(left + 34, 4 + line, half - 46, line);
+            painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                fontMetrics().elidedText(labels[person], Qt::ElideRight, text.width()));
+        }
+    }
+
+private:
+    QString first;
+    QString second;
+};
+
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QString LongDate(std::chrono::year_month_day date)
+{
+    return QLocale().toString(app::ToQDate(date), QLocale::LongFormat);
+}
+
+} // namespace
+
+CompareWindow::CompareWindow(app::MessagePrompter& prompter, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , prompter(prompter)
+    , lblFirst(new QLabel(QStringLiteral("&First (solid lines):"), this))
+    , cboFirst(new QComboBox(this))
+    , lblSecond(new QLabel(QStringLiteral("&Second (dashed lines):"), this))
+    , cboSecond(new QComboBox(this))
+    , lblReportDay(new QLabel(this))
+    , area(new ChartArea(this))
+    , picComparison(new QLabel(this))
+    , legend(new ComparisonLegend(this))
+    , tblCompatibility(new QTableWidget(4, 3, this))
+    , cmdCopy(MakeButton(this, "cmdCopy", QStringLiteral("C&opy")))
+    , cmdPrint(MakeButton(this, "cmdPrint", QStringLiteral("&Print...")))
+    , cmdPreview(MakeButton(this, "cmdPreview", QStringLiteral("Print Pre&view...")))
+    , cmdClose(MakeButton(this, "cmdClose", QStringLiteral("Close")))
+{
+    setObjectName(QStringLiteral("frmCompare"));
+    setWindowTitle(QStringLiteral("Compare"));
+    setWindowIcon(ApplicationIcon());
+    setFont(SansSerifFont(8.25));
+
+    cboFirst->setObjectName(QStringLiteral("cboFirst"));
+    cboFirst->setAccessibleName(QStringLiteral("First person, solid lines"));
+    cboSecond->setObjectName(QStringLiteral("cboSecond"));
+    cboSecond->setAccessibleName(QStringLiteral("Second person, dashed lines"));
+    lblFirst->setBuddy(cboFirst);
+    lblSecond->setBuddy(cboSecond);
+    lblReportDay->setObjectName(QStringLiteral("lblReportDay"));
+
+    area->hide();
+    area->SetScaleWidth(chart::kChartDays);
+    area->SetupChartFrame();
+    picComparison->setObjectName(QStringLiteral("picComparison"));
+    picComparison->setFixedSize(area->size());
+    picComparison->setAccessibleName(QStringLiteral("Comparison chart"));
+    legend->setFixedWidth(area->width());
+
+    tblCompatibility->setObjectName(QStringLiteral("tblCompatibility"));
+    tblCompatibility->setAccessibleName(QStringLiteral("Compatibility"));
+    tblCompatibility->setHorizontalHeaderLabels(
+        { QStringLiteral("Cycle"), QStringLiteral("Compatibility"), QStringLiteral("Out of step") });
+    tblCompatibility->verticalHeader()->hide();
+    tblCompatibility->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblCompatibility->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblCompatibility->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblCompatibility->setTabKeyNavigation(false);
+    tblCompatibility->setShowGrid(false);
+    tblCompatibility->horizontalHeader()->setStretchLastSection(true);
+    tblCompatibility->setFixedHeight(tblCompatibility->horizontalHeader()->sizeHint().height()
+        + 4 * tblCompatibility->verticalHeader()->defaultSectionSize() + 2 * tblCompatibility->frameWidth());
+
+    auto* choose = new QGridLayout;
+    choose->addWidget(lblFirst, 0, 0);
+    choose->addWidget(cboFirst, 0, 1);
+    choose->addWidget(lblSecond, 1, 0);
+    choose->addWidget(cboSecond, 1, 1);
+    choose->addWidget(lblReportDay, 2, 0, 1, 2);
+    choose->setColumnStretch(1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdCopy);
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdPreview);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choose);
+    layout->addWidget(picComparison, 0, Qt::AlignHCenter);
+    layout->addWidget(legend, 0, Qt::AlignHCenter);
+    layout->addSpacing(0);
+    layout->addWidget(tblCompatibility);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cboFirst, &QComboBox::currentIndexChanged, this, &CompareWindow::ShowComparison);
+    connect(cboSecond, &QComboBox::currentIndexChanged, this, &CompareWindow::ShowComparison);
+    connect(cmdCopy, &QPushButton::clicked, this, &CompareWindow::CopyComparison);
+    connect(cmdPrint, &QPushButton::clicked, this, &CompareWindow::Print);
+    connect(cmdPreview, &QPushButton::clicked, this, &CompareWindow::PrintPreview);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CompareWindow::Open(const people::PeopleList& list, std::optional<std::chrono::year_month_day> boxes,
+    std::chrono::year_month_day reportDay, std::size_t first)
+{
+    report = reportDay;
+    choices.clear();
+    for (const people::Person& person : list.People())
+        choices.push_back({ person.name, person.birthday });
+    if (boxes)
+        choices.push_back({ QString(), *boxes });
+    QStringList entries;
+    for (const Choice& choice : choices)
+        entries << (choice.name.isEmpty()
+                ? QStringLiteral("The birthday in the boxes (%1)").arg(LongDate(choice.birthday))
+                : PersonLabel(choice.name, LongDate(choice.birthday)));
+    const int count = static_cast<int>(choices.size());
+    const int firstIndex = std::min(static_cast<int>(first), count - 1);
+    {
+        const QSignalBlocker blockFirst(cboFirst);
+        const QSignalBlocker blockSecond(cboSecond);
+        for (QComboBox* box : { cboFirst, cboSecond }) {
+            box->clear();
+            box->addItems(entries);
+        }
+        cboFirst->setCurrentIndex(firstIndex);
+        cboSecond->setCurrentIndex(count > 1 ? (firstIndex + 1) % count : 0);
+    }
+    lblReportDay->setText(QStringLiteral("The 28 days around the report day, %1").arg(LongDate(report)));
+    ShowComparison();
+    cboSecond->setFocus(Qt::OtherFocusReason);
+    show();
+    raise();
+    activateWindow();
+}
+
+Comparison CompareWindow::Current() const
+{
+    const Choice& first = choices.at(static_cast<std::size_t>(std::max(0, cboFirst->currentIndex())));
+    const Choice& second = choices.at(static_cast<std::size_t>(std::max(0, cboSecond->currentIndex())));
+    return { first.name, first.birthday, second.name, second.birthday, report };
+}
+
+void CompareWindow::ShowComparison()
+{
+    if (choices.empty())
+        return;
+    const Comparison comparison = Current();
+    area->ShowChart({ comparison.firstBirth, report });
+    picComparison->setPixmap(QPixmap::fromImage(ComparisonPicture(*area, comparison.secondBirth)));
+    const QString first = PersonLabel(comparison.firstName, LongDate(comparison.firstBirth));
+    const QString second = PersonLabel(comparison.secondName, LongDate(comparison.secondBirth));
+    legend->SetPeople(first, second);
+    picComparison->setAccessibleDescription(
+        QStringLiteral("Both people's cycles over the 28 days around %1: %2 in solid lines, %3 in dashed lines")
+            .arg(LongDate(report), first, second));
+
+    const chart::Compatibility compatibility = chart::CompatibilityOf(comparison.firstBirth, comparison.secondBirth);
+    for (int row = 0; row < 4; ++row) {
+        const bool overall = row == 3;
+        const auto cycle = static_cast<std::size_t>(std::min(row, 2));
+        const double percent = overall ? compatibility.average : compatibility.cycles[cycle];
+        const QString apart = overall
+            ? QStringLiteral("the mean of the three")
+            : QStringLiteral("%1 of %2 days").arg(compatibility.daysOutOfStep[cycle]).arg(chart::kCycles[cycle].length);
+        const QString sentence = overall
+            ? QStringLiteral("Overall: %1%, the mean of the three cycles").arg(FromUtf8(chart::PercentText(percent)))
+            : FromUtf8(chart::CompatibilitySentence(compatibility, cycle));
+        const QString texts[] = { overall ? QStringLiteral("Overall") : FromUtf8(chart::kCycles[cycle].name),
+            FromUtf8(chart::PercentText(percent)) + QLatin1Char('%'), apart };
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setData(Qt::AccessibleDescriptionRole, sentence);
+            if (column == 0)
+                item->setData(Qt::AccessibleTextRole, sentence);
+            if (column == 1)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (overall) {
+                QFont bold = font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            tblCompatibility->setItem(row, column, item);
+        }
+    }
+    tblCompatibility->resizeColumnsToContents();
+    tblCompatibility->horizontalHeader()->setStretchLastSection(true);
+}
+
+QString CompareWindow::FiguresText() const
+{
+    const Comparison comparison = Current();
+    const chart::Compatibility compatibility = chart::CompatibilityOf(comparison.firstBirth, comparison.secondBirth);
+    QString text = QStringLiteral("%1 and %2, the 28 days around %3\n")
+                       .arg(PersonLabel(comparison.firstName, LongDate(comparison.firstBirth)),
+                           PersonLabel(comparison.secondName, LongDate(comparison.secondBirth)), LongDate(report));
+    for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
+        text += FromUtf8(chart::CompatibilitySentence(compatibility, i)) + QLatin1Char('\n');
+    return text + QStringLiteral("Overall: %1%\n").arg(FromUtf8(chart::PercentText(compatibility.average)));
+}
+
+void CompareWindow::CopyComparison()
+{
+    if (choices.empty())
+        return;
+    auto* data = new QMimeData;
+    data->setImageData(ComparisonPicture(*area, Current().secondBirth));
+    data->setText(FiguresText());
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void CompareWindow::Print()
+{
+    QString error;
+    const PrintEntryPoints* printing = LoadPrinting(error);
+    if (printing == nullptr) {
+        prompter.Show(
+            QStringLiteral("Could Not Print\n%1").arg(error), app::MessageIcon::Critical, app::MessageButtons::Ok);
+        return;
+    }
+    const QString name = QStringLiteral("biorhythm-compare-%1").arg(FromUtf8(chart::IsoDate(report)));
+    if (!printing->printComparison(this, name, Current(), error) && !error.isEmpty())
+        prompter.Show(error, app::MessageIcon::Critical, app::MessageButtons::Ok);
+}
+
+void CompareWindow::PrintPreview()
+{
+    QString error;
+    const PrintEntryPoints* printing = LoadPrinting(error);
+    if (printing == nullptr) {
+        prompter.Show(
+            QStringLiteral("Could Not Print\n%1").arg(error), app::MessageIcon::Critical, app::MessageButtons::Ok);
+        return;
+    }
+    printing->previewComparison(
+        this, QStringLiteral("biorhythm-compare-%1").arg(FromUtf8(chart::IsoDate(report))), Current());
+}
+
+} // namespace ui

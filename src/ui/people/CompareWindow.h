@@ -1,0 +1,78 @@
+#pragma once
+
+// The Compare window: two birthdays, each a kept person or the birthday in
+// the main window's boxes, over the 28 days around the report day in the
+// boxes. One chart of both (ui/chart/ComparisonPicture.h: the first
+// person's curves solid, the second's dashed) with a legend that names them,
+// and the compatibility of each cycle and overall (chart/Compatibility.h),
+// each row a sentence for a screen reader. Copy puts the picture and the
+// figures on the clipboard; Print and Print Preview print the comparison
+// page (ui/report/ComparisonPage.h) through the print module.
+
+#include "people/PeopleList.h"
+#include "ui/report/ComparisonPage.h"
+
+#include <QDialog>
+
+#include <chrono>
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace app {
+class MessagePrompter;
+}
+
+namespace ui {
+
+class ChartArea;
+class ComparisonLegend;
+
+class CompareWindow final : public QDialog {
+    Q_OBJECT
+public:
+    CompareWindow(app::MessagePrompter& prompter, QWidget* owner);
+
+    // Offers the people and the birthday in the boxes (when they spell one);
+    // the first person is the one at `first`, the second the next one.
+    void Open(const people::PeopleList& list, std::optional<std::chrono::year_month_day> boxes,
+        std::chrono::year_month_day report, std::size_t first);
+
+    Comparison Current() const;
+    void CopyComparison();
+    void Print();
+    void PrintPreview();
+
+private:
+    void ShowComparison();
+    QString FiguresText() const;
+
+    struct Choice {
+        QString name; // empty for the boxes
+        std::chrono::year_month_day birthday;
+    };
+
+    app::MessagePrompter& prompter;
+    std::vector<Choice> choices;
+    std::chrono::year_month_day report {};
+
+    QLabel* lblFirst = nullptr;
+    QComboBox* cboFirst = nullptr;
+    QLabel* lblSecond = nullptr;
+    QComboBox* cboSecond = nullptr;
+    QLabel* lblReportDay = nullptr;
+    ChartArea* area = nullptr; // never shown: draws the first person's chart
+    QLabel* picComparison = nullptr;
+    ComparisonLegend* legend = nullptr;
+    QTableWidget* tblCompatibility = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdPreview = nullptr;
+    QPushButton* cmdClose = nullptr;
+};
+
+} // namespace ui

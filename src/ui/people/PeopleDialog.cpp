@@ -1,0 +1,280 @@
+#include "ui/people/PeopleDialog.h"
+
+#include "app/MessagePrompter.h"
+#include "ui/Look.h"
+#include "ui/people/CompareWindow.h"
+#include "ui/people/PeopleModel.h"
+#include "ui/people/PersonDialog.h"
+
+#include <QAccessible>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace ui {
+namespace {
+
+constexpr int kVisibleRows = 10;
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+PeopleDialog::PeopleDialog(PeopleServices withServices, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , services(std::move(withServices))
+    , file(services.path)
+    , model(new PeopleModel(this))
+    , tblPeople(new QTableView(this))
+    , lblNote(new QLabel(this))
+    , cmdAdd(MakeButton(this, "cmdAdd", QStringLiteral("&Add...")))
+    , cmdEdit(MakeButton(this, "cmdEdit", QStringLiteral("&Edit...")))
+    , cmdRemove(MakeButton(this, "cmdRemove", QStringLiteral("&Remove")))
+    , cmdMoveUp(MakeButton(this, "cmdMoveUp", QStringLiteral("Move &Up")))
+    , cmdMoveDown(MakeButton(this, "cmdMoveDown", QStringLiteral("Move &Down")))
+    , cmdShowChart(MakeButton(this, "cmdShowChart", QStringLiteral("&Show Chart")))
+    , cmdCompare(MakeButton(this, "cmdCompare", QStringLiteral("Co&mpare...")))
+    , cmdClose(MakeButton(this, "cmdClose", QStringLiteral("Close")))
+{
+    setObjectName(QStringLiteral("frmPeople"));
+    setWindowTitle(QStringLiteral("People"));
+    setWindowIcon(ApplicationIcon());
+    setFont(SansSerifFont(8.25));
+
+    tblPeople->setObjectName(QStringLiteral("tblPeople"));
+    tblPeople->setAccessibleName(QStringLiteral("People"));
+    tblPeople->setModel(model);
+    tblPeople->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblPeople->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblPeople->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblPeople->setTabKeyNavigation(false);
+    tblPeople->setWordWrap(false);
+    tblPeople->setShowGrid(false);
+    tblPeople->verticalHeader()->hide();
+    tblPeople->horizontalHeader()->setHighlightSections(false);
+    const int row = tblPeople->verticalHeader()->defaultSectionSize();
+    tblPeople->setMinimumSize(Px(6000),
+        tblPeople->horizontalHeader()->sizeHint().height() + kVisibleRows * row + 2 * tblPeople->frameWidth());
+    lblNote->setObjectName(QStringLiteral("lblNote"));
+    lblNote->setWordWrap(true);
+    lblNote->hide();
+
+    auto* side = new QVBoxLayout;
+    for (QPushButton* button : { cmdAdd, cmdEdit, cmdRemove, cmdMoveUp, cmdMoveDown })
+        side->addWidget(button);
+    side->addSpacing(12);
+    side->addWidget(cmdShowChart);
+    side->addWidget(cmdCompare);
+    side->addStretch(1);
+    side->addWidget(cmdClose);
+    auto* left = new QVBoxLayout;
+    left->addWidget(tblPeople, 1);
+    left->addWidget(lblNote);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(side);
+
+    connect(cmdAdd, &QPushButton::clicked, this, &PeopleDialog::AddPerson);
+    connect(cmdEdit, &QPushButton::clicked, this, &PeopleDialog::EditPerson);
+    connect(cmdRemove, &QPushButton::clicked, this, &PeopleDialog::RemovePerson);
+    connect(cmdMoveUp, &QPushButton::clicked, this, &PeopleDialog::MoveUp);
+    connect(cmdMoveDown, &QPushButton::clicked, this, &PeopleDialog::MoveDown);
+    connect(cmdShowChart, &QPushButton::clicked, this, &PeopleDialog::ShowChart);
+    connect(cmdCompare, &QPushButton::clicked, this, &PeopleDialog::Compare);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    // A double click, or Return or Enter on a row.
+    connect(tblPeople, &QTableView::activated, this, &PeopleDialog::ShowChart);
+}
+
+void PeopleDialog::Open()
+{
+    if (!loaded)
+        Load();
+    Refresh(Selected().value_or(0));
+    tblPeople->setFocus(Qt::OtherFocusReason);
+    show();
+    raise();
+    activateWindow();
+}
+
+void PeopleDialog::Load()
+{
+    loaded = true;
+    people::PeopleFile::Loaded read = file.Load();
+    list = std::move(read.list);
+    if (read.state == people::PeopleFile::State::Unreadable)
+        services.prompter.Show(
+            QStringLiteral("The list of people in %1 could not be read: %2.\n\nThe list starts "
+                           "empty. The file is kept as it is; before the new list is first saved "
+                           "it is moved to %3.")
+                .arg(QDir::toNativeSeparators(file.Path()), read.problem, QDir::toNativeSeparators(file.AsidePath())),
+            app::MessageIcon::Critical, app::MessageButtons::Ok);
+}
+
+bool PeopleDialog::Keep(const people::PeopleList& changed, std::optional<std::size_t> select)
+{
+    QString error;
+    if (!file.Save(changed, error)) {
+        services.prompter.Show(
+            QStringLiteral("The list of people could not be saved, so it is left as it was.\n%1").arg(error),
+            app::MessageIcon::Critical, app::MessageButtons::Ok);
+        return false;
+    }
+    list = changed;
+    Refresh(select);
+    return true;
+}
+
+void PeopleDialog::Refresh(std::optional<std::size_t> select)
+{
+    model->SetPeople(list, services.today());
+    // The name takes what the other columns leave: names are what vary.
+    tblPeople->resizeColumnsToContents();
+    tblPeople->horizontalHeader()->setSectionResizeMode(PeopleModel::NameColumn, QHeaderView::Stretch);
+    if (select && !list.IsEmpty())
+        tblPeople->setCurrentIndex(model->index(static_cast<int>(std::min(*select, list.Size() - 1)), 0));
+    EnableButtons();
+}
+
+std::optional<std::size_t> PeopleDialog::Selected() const
+{
+    const QModelIndex current = tblPeople->currentIndex();
+    if (!current.isValid() || static_cast<std::size_t>(current.row()) >= list.Size())
+        return std::nullopt;
+    return static_cast<std::size_t>(current.row());
+}
+
+void PeopleDialog::EnableButtons()
+{
+    const std::optional<std::size_t> selected = Selected();
+    for (QPushButton* button : { cmdEdit, cmdRemove, cmdShowChart })
+        button->setEnabled(selected.has_value());
+    cmdMoveUp->setEnabled(selected && *selected > 0);
+    cmdMoveDown->setEnabled(selected && *selected + 1 < list.Size());
+    // Two birthdays: two people, or one and the birthday in the boxes.
+    cmdCompare->setEnabled(!list.IsEmpty());
+    if (QItemSelectionModel* selection = tblPeople->selectionModel())
+        connect(
+            selection, &QItemSelectionModel::currentChanged, this, &PeopleDialog::EnableButtons, Qt::UniqueConnection);
+}
+
+std::optional<people::Person> PeopleDialog::AskPerson(
+    const QString& title, const people::Person& initial, std::optional<std::size_t> replacing)
+{
+    PersonDialog dialog(
+        title, initial,
+        [this, replacing](const people::Person& person) {
+            const people::Refusal refusal = list.Check(person, replacing, services.today());
+            if (refusal != people::Refusal::None)
+                services.prompter.Show(
+                    people::RefusalText(refusal, person.name), app::MessageIcon::Critical, app::MessageButtons::Ok);
+            return refusal == people::Refusal::None;
+        },
+        this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Person();
+}
+
+void PeopleDialog::AddPerson()
+{
+    const std::chrono::year_month_day today = services.today();
+    std::chrono::year_month_day birthday = services.birthdayInBoxes().value_or(today);
+    if (birthday > today || birthday < people::kFirstBirthday)
+        birthday = today;
+    const std::optional<people::Person> person = AskPerson(QStringLiteral("Add Person"), { QString(), birthday }, {});
+    if (!person)
+        return;
+    people::PeopleList changed = list;
+    if (changed.Add(*person, today) == people::Refusal::None)
+        Keep(changed, changed.Size() - 1);
+}
+
+void PeopleDialog::EditPerson()
+{
+    const std::optional<std::size_t> selected = Selected();
+    if (!selected)
+        return;
+    const std::optional<people::Person> person
+        = AskPerson(QStringLiteral("Edit Person"), list.People()[*selected], selected);
+    if (!person)
+        return;
+    people::PeopleList changed = list;
+    if (changed.Replace(*selected, *person, services.today()) == people::Refusal::None)
+        Keep(changed, selected);
+}
+
+void PeopleDialog::RemovePerson()
+{
+    const std::optional<std::size_t> selected = Selected();
+    if (!selected)
+        return;
+    const QString name = list.People()[*selected].name;
+    if (services.prompter.Show(QStringLiteral("Remove %1 from the list?").arg(name), app::MessageIcon::Information,
+            app::MessageButtons::YesNo)
+        != app::MessageAnswer::Yes)
+        return;
+    people::PeopleList changed = list;
+    changed.Remove(*selected);
+    Keep(changed, selected);
+}
+
+void PeopleDialog::MoveUp()
+{
+    const std::optional<std::size_t> selected = Selected();
+    if (!selected || *selected == 0)
+        return;
+    people::PeopleList changed = list;
+    changed.Move(*selected, *selected - 1);
+    Keep(changed, *selected - 1);
+}
+
+void PeopleDialog::MoveDown()
+{
+    const std::optional<std::size_t> selected = Selected();
+    if (!selected || *selected + 1 >= list.Size())
+        return;
+    people::PeopleList changed = list;
+    changed.Move(*selected, *selected + 1);
+    Keep(changed, *selected + 1);
+}
+
+void PeopleDialog::ShowChart()
+{
+    const std::optional<std::size_t> selected = Selected();
+    if (!selected)
+        return;
+    const QString reason = services.showChart(list.People()[*selected]);
+    lblNote->setText(reason);
+    lblNote->setVisible(!reason.isEmpty());
+    if (!reason.isEmpty()) {
+        // Said at once: the focus stays on the row, away from the note.
+        QAccessibleEvent alert(lblNote, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+}
+
+void PeopleDialog::Compare()
+{
+    const std::optional<std::chrono::year_month_day> report = services.reportDayInBoxes();
+    if (!report) {
+        services.prompter.Show(
+            QStringLiteral("Please Enter A Valid Report Day"), app::MessageIcon::Critical, app::MessageButtons::Ok);
+        return;
+    }
+    if (compare == nullptr)
+        compare = new CompareWindow(services.prompter, this);
+    compare->Open(list, services.birthdayInBoxes(), *report, Selected().value_or(0));
+}
+
+} // namespace ui

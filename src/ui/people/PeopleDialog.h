@@ -1,0 +1,97 @@
+#pragma once
+
+// The People dialog, from the chart area's context menu: the people the user
+// keeps (PeopleModel.h), and buttons to add, edit, remove and reorder them,
+// to show one's chart in the main window and to compare two
+// (CompareWindow.h). The list is read from its file at the first opening and
+// written after each change (people/PeopleFile.h); a file that cannot be
+// read is reported once and kept aside before anything is saved.
+//
+// In: the main window's services (PeopleServices), the user's keys and
+// clicks. Out: the file, a chart request for a person's birthday, the
+// Compare window. Modeless: the chart it asks for is seen behind it.
+
+#include "people/PeopleFile.h"
+
+#include <QDialog>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace app {
+class MessagePrompter;
+}
+
+namespace ui {
+
+class CompareWindow;
+class PeopleModel;
+
+// What the main window lends the dialog.
+struct PeopleServices {
+    app::MessagePrompter& prompter;
+    std::function<std::chrono::year_month_day()> today;
+    // The dates the boxes spell now; none when they spell no date.
+    std::function<std::optional<std::chrono::year_month_day>()> birthdayInBoxes;
+    std::function<std::optional<std::chrono::year_month_day>()> reportDayInBoxes;
+    // Puts the person's birthday into the boxes and draws the chart as the
+    // chart button would; why it cannot, or empty when it could.
+    std::function<QString(const people::Person&)> showChart;
+    QString path; // of the people's file
+};
+
+class PeopleDialog final : public QDialog {
+    Q_OBJECT
+public:
+    PeopleDialog(PeopleServices services, QWidget* owner);
+
+    // Reads the file the first time, then shows the dialog.
+    void Open();
+
+    void AddPerson();
+    void EditPerson();
+    void RemovePerson();
+    void MoveUp();
+    void MoveDown();
+    void ShowChart();
+    void Compare();
+
+    const people::PeopleList& List() const { return list; }
+
+private:
+    void Load();
+    // Keeps changed as the list if it can be saved; else tells the user and
+    // leaves the list as it was.
+    bool Keep(const people::PeopleList& changed, std::optional<std::size_t> select);
+    void Refresh(std::optional<std::size_t> select);
+    std::optional<std::size_t> Selected() const;
+    void EnableButtons();
+    // The add and edit dialog; the person as accepted, or none.
+    std::optional<people::Person> AskPerson(
+        const QString& title, const people::Person& initial, std::optional<std::size_t> replacing);
+
+    PeopleServices services;
+    people::PeopleFile file;
+    people::PeopleList list;
+    bool loaded = false;
+    PeopleModel* model = nullptr;
+    CompareWindow* compare = nullptr; // made at first use
+
+    QTableView* tblPeople = nullptr;
+    QLabel* lblNote = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdEdit = nullptr;
+    QPushButton* cmdRemove = nullptr;
+    QPushButton* cmdMoveUp = nullptr;
+    QPushButton* cmdMoveDown = nullptr;
+    QPushButton* cmdShowChart = nullptr;
+    QPushButton* cmdCompare = nullptr;
+    QPushButton* cmdClose = nullptr;
+};
+
+} // namespace ui

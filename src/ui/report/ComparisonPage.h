@@ -1,0 +1,35 @@
+#pragma once
+
+// The printed comparison of two people: one portrait page with a title, both
+// people and the report day, the chart of both (the first person's curves
+// solid, the second's dashed, in the cycles' colours) with a legend that
+// names them, the compatibility of each cycle and overall in words, and the
+// table of both people's values for the chart's 29 days. In: a painter on any
+// device (printer, PDF writer, image) and the page's rectangle. The page
+// scales itself to the rectangle, so A4 and Letter both fit.
+
+#include <QRectF>
+#include <QString>
+
+#include <chrono>
+
+class QPainter;
+
+namespace ui {
+
+struct Comparison {
+    QString firstName; // empty when the birthday came from the boxes
+    std::chrono::year_month_day firstBirth;
+    QString secondName;
+    std::chrono::year_month_day secondBirth;
+    std::chrono::year_month_day report;
+};
+
+// How the page, the window and its legend name a person: "Anna (born
+// 2 March 1984)", or "Born 2 March 1984" without a name, the date in ISO
+// form on the page (dateText given) and the locale's long form elsewhere.
+QString PersonLabel(const QString& name, const QString& dateText);
+
+void DrawComparisonPage(QPainter& painter, const QRectF& page, const Comparison& comparison);
+
+} // namespace ui
