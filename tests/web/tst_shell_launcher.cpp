@@ -3,27 +3,85 @@
 
 #include <QDesktopServices>
 #include <QFile>
+#include <QGuiApplication>
 #include <QList>
 #include <QObject>
 #include <QTest>
 #include <QUrl>
 
 #ifdef Q_OS_WIN
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstring>
+#include <string>
+#include <windows.h>
+
+namespace {
+
+constexpr wchar_t kHandlerKey[] = L"Software\\Classes\\http\\shell\\open\\command";
+constexpr char kCatchFlag[] = "--catch-url";
+
+bool UnderWine()
+{
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+// The handler's command line, or nothing when there is none.
+std::wstring HandlerCommand()
+{
+    wchar_t value[2048];
+    DWORD size = sizeof value;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, kHandlerKey, nullptr, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return {};
+    return value;
+}
+
+bool SetHandlerCommand(const std::wstring& command)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kHandlerKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr)
+        != ERROR_SUCCESS)
+        return false;
+    const LSTATUS status = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+        static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS;
+}
+
+} // namespace
+
 // Stands in for the desktop's browser. ShellExecuteA hands an http address to
-// the system's handler; under Wine that is winebrowser, which passes it on to
-// the host's xdg-open, and the test run puts a stand-in xdg-open first on the
-// host's PATH. The stand-in writes a line per call to the file that
-// BIORHYTHM_CAUGHT_URLS names: how many arguments it got, a tab, and the
-// first. The calls arrive from another process, so a test waits for them.
+// the command registered for http addresses, which under Wine the test makes
+// itself for a while: "<this test> --catch-url <address>". Each such run
+// writes a line to the file that BIORHYTHM_CAUGHT_URLS names, with how many
+// arguments came after the flag, a tab, and the first; the test reads the
+// lines back. On a real Windows the machine's browser is never touched, and
+// the cases skip.
 class UrlCatcher {
 public:
+    ~UrlCatcher()
+    {
+        if (!previous.empty())
+            SetHandlerCommand(previous);
+    }
     bool Start()
     {
-        path = qEnvironmentVariable("BIORHYTHM_CAUGHT_URLS");
-        // A host path, which Wine shows on its drive Z:.
-        if (path.startsWith(u'/'))
-            path.prepend(QStringLiteral("Z:"));
-        return !path.isEmpty() && QFile(path).open(QIODevice::WriteOnly | QIODevice::Truncate);
+        if (!UnderWine() || !folder.isValid())
+            return false;
+        path = folder.filePath(QStringLiteral("caught-urls.txt"));
+        qputenv("BIORHYTHM_CAUGHT_URLS", path.toUtf8());
+        if (!QFile(path).open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+        if (previous.empty()) {
+            previous = HandlerCommand();
+            const std::wstring self = QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdWString();
+            if (previous.empty() || !SetHandlerCommand(L"\"" + self + L"\" --catch-url \"%1\""))
+                return false;
+        }
+        return true;
     }
     QList<QUrl> Urls() const
     {
@@ -42,8 +100,23 @@ public:
         return urls;
     }
 
+    // The handler's run: writes down what it was given.
+    static int Catch(int argc, char* argv[])
+    {
+        const QCoreApplication application(argc, argv);
+        // Wide arguments, as the shell passed them, whatever the code page.
+        const QStringList arguments = QCoreApplication::arguments().mid(2);
+        QFile file(qEnvironmentVariable("BIORHYTHM_CAUGHT_URLS"));
+        if (!file.open(QIODevice::Append))
+            return 1;
+        file.write(QByteArray::number(arguments.size()) + '\t' + arguments.value(0).toUtf8() + '\n');
+        return 0;
+    }
+
 private:
+    QTemporaryDir folder;
     QString path;
+    std::wstring previous;
 };
 #else
 // Stands in for the desktop's browser: QDesktopServices hands every http
@@ -72,8 +145,8 @@ private slots:
     void init()
     {
         if (!catcher.Start())
-            QSKIP("Windows: no stand-in browser catches the addresses (BIORHYTHM_CAUGHT_URLS names its log "
-                  "under Wine); a real one would open");
+            QSKIP("Windows: the test stands in for the browser under Wine only; on a real Windows the "
+                  "machine's own browser would open");
     }
     void cleanup()
     {
@@ -128,7 +201,7 @@ private slots:
     }
 
 private:
-    // Under Wine an address reaches the stand-in through two more processes.
+    // On Windows an address reaches the stand-in through another process.
     static constexpr int kArrival = 15000;
 #ifdef Q_OS_WIN
     static constexpr int kSettle = 1000;
@@ -138,5 +211,16 @@ private:
     UrlCatcher catcher;
 };
 
+#ifdef Q_OS_WIN
+int main(int argc, char* argv[])
+{
+    if (argc >= 2 && std::strcmp(argv[1], kCatchFlag) == 0)
+        return UrlCatcher::Catch(argc, argv);
+    QGuiApplication application(argc, argv);
+    ShellLauncherTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#else
 QTEST_MAIN(ShellLauncherTest)
+#endif
 #include "tst_shell_launcher.moc"
