@@ -97,8 +97,9 @@ private slots:
         QVERIFY(std::abs((shaded.front() + shaded.back()) / 2.0 - (rules.front() + rules.back()) / 2.0) <= 1.5);
     }
 
-    // Each curve in its cycle's colour down the chart, not only its name in
-    // the legend.
+    // Each curve in its cycle's colour down the chart, not only its name and
+    // line sample in the legend (a few rows); a dotted curve lights fewer
+    // rows in its exact colour than a solid one, but still far more.
     void drawsEachCycleInItsColour()
     {
         const Sheet sheet = PrintedSheet(QPageSize::A4);
@@ -108,7 +109,7 @@ private slots:
                 for (int x = 0; x < sheet.image.width(); ++x)
                     if (sheet.image.pixel(x, y) == ui::RgbFromBgr(cycle.colour))
                         rows.insert(y);
-            QVERIFY2(rows.size() > 300,
+            QVERIFY2(rows.size() > 100,
                 qPrintable(QStringLiteral("%1: %2 rows").arg(ui::FromUtf8(cycle.name)).arg(rows.size())));
         }
     }
