@@ -139,7 +139,7 @@ void DrawComparisonPage(QPainter& painter, const QRectF& page, const Comparison&
     painter.setFont(grid.Font(10));
     const QRectF people = grid.Rect(0, 10, kDesignWidth, 6);
     painter.drawText(people, Qt::AlignLeft | Qt::AlignVCenter,
-        Elided(painter, QStringLiteral("Solid: %1      Dashed: %2").arg(first, second), people.width()));
+        Elided(painter, QStringLiteral("Bold lines: %1      Fine lines: %2").arg(first, second), people.width()));
     painter.drawText(grid.Rect(0, 16, kDesignWidth, 6), Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Report day: %1").arg(Iso(comparison.report)));
 
