@@ -6,6 +6,7 @@
 #include "calendar/CriticalCalendar.h"
 #include "chart/ChartPlot.h"
 #include "chart/CriticalDays.h"
+#include "chart/Planner.h"
 #include "ui/chart/ChartDescription.h"
 #include "ui/chart/DayReadout.h"
 #include "ui/chart/RetainedSurface.h"
@@ -91,6 +92,16 @@ void CriticalDaysOfAYearAsCalendar(benchmark::State& state)
         benchmark::DoNotOptimize(calendar::CriticalDaysCalendar(kBirth, days, std::chrono::sys_seconds {}));
 }
 BENCHMARK(CriticalDaysOfAYearAsCalendar)->Unit(benchmark::kMicrosecond);
+
+// The months ahead: every day's values and critical cycles of a year.
+void PlannerOfTwelveMonths(benchmark::State& state)
+{
+    const std::chrono::year_month_day report { std::chrono::year { 2026 }, std::chrono::December,
+        std::chrono::day { 8 } };
+    for (auto _ : state)
+        benchmark::DoNotOptimize(chart::Planner(kBirth, report, 12));
+}
+BENCHMARK(PlannerOfTwelveMonths)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
