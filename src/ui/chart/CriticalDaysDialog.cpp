@@ -5,6 +5,7 @@
 #include "chart/CriticalDays.h"
 #include "ui/Look.h"
 #include "ui/chart/CriticalDaysModel.h"
+#include "ui/widgets/DialogControls.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -119,9 +120,7 @@ CriticalDaysDialog::CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owne
     lblPeriod->setBuddy(cboPeriod);
     cboPeriod->setObjectName(QStringLiteral("cboPeriod"));
     cboPeriod->setAccessibleName(QStringLiteral("Period"));
-    for (const int months : { 1, 3, 6, 12 })
-        cboPeriod->addItem(months == 1 ? QStringLiteral("1 month") : QStringLiteral("%1 months").arg(months), months);
-    cboPeriod->setCurrentIndex(cboPeriod->findData(kDefaultMonths));
+    FillPeriodBox(*cboPeriod, kDefaultMonths);
     lblRange->setObjectName(QStringLiteral("lblRange"));
     lblNextTreble->setObjectName(QStringLiteral("lblNextTreble"));
     lblNextTreble->setFont(SansSerifFont(8.25, true));

@@ -5,6 +5,7 @@
 #include "ui/people/CompareWindow.h"
 #include "ui/people/PeopleModel.h"
 #include "ui/people/PersonDialog.h"
+#include "ui/widgets/DialogControls.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -20,14 +21,6 @@ namespace {
 
 constexpr int kVisibleRows = 10;
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 PeopleDialog::PeopleDialog(PeopleServices withServices, QWidget* owner)
@@ -37,14 +30,14 @@ PeopleDialog::PeopleDialog(PeopleServices withServices, QWidget* owner)
     , model(new PeopleModel(this))
     , tblPeople(new QTableView(this))
     , lblNote(new QLabel(this))
-    , cmdAdd(MakeButton(this, "cmdAdd", QStringLiteral("&Add...")))
-    , cmdEdit(MakeButton(this, "cmdEdit", QStringLiteral("&Edit...")))
-    , cmdRemove(MakeButton(this, "cmdRemove", QStringLiteral("&Remove")))
-    , cmdMoveUp(MakeButton(this, "cmdMoveUp", QStringLiteral("Move &Up")))
-    , cmdMoveDown(MakeButton(this, "cmdMoveDown", QStringLiteral("Move &Down")))
-    , cmdShowChart(MakeButton(this, "cmdShowChart", QStringLiteral("&Show Chart")))
-    , cmdCompare(MakeButton(this, "cmdCompare", QStringLiteral("Co&mpare...")))
-    , cmdClose(MakeButton(this, "cmdClose", QStringLiteral("Close")))
+    , cmdAdd(MakeDialogButton(this, "cmdAdd", QStringLiteral("&Add...")))
+    , cmdEdit(MakeDialogButton(this, "cmdEdit", QStringLiteral("&Edit...")))
+    , cmdRemove(MakeDialogButton(this, "cmdRemove", QStringLiteral("&Remove")))
+    , cmdMoveUp(MakeDialogButton(this, "cmdMoveUp", QStringLiteral("Move &Up")))
+    , cmdMoveDown(MakeDialogButton(this, "cmdMoveDown", QStringLiteral("Move &Down")))
+    , cmdShowChart(MakeDialogButton(this, "cmdShowChart", QStringLiteral("&Show Chart")))
+    , cmdCompare(MakeDialogButton(this, "cmdCompare", QStringLiteral("Co&mpare...")))
+    , cmdClose(MakeDialogButton(this, "cmdClose", QStringLiteral("Close")))
 {
     setObjectName(QStringLiteral("frmPeople"));
     setWindowTitle(QStringLiteral("People"));

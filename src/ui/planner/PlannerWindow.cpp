@@ -4,6 +4,7 @@
 #include "chart/Planner.h"
 #include "ui/Look.h"
 #include "ui/planner/PlannerView.h"
+#include "ui/widgets/DialogControls.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -22,14 +23,6 @@ namespace {
 
 constexpr int kDefaultMonths = 3;
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 PlannerWindow::PlannerWindow(Services services, QWidget* owner)
@@ -40,11 +33,11 @@ PlannerWindow::PlannerWindow(Services services, QWidget* owner)
     , lblRange(new QLabel(this))
     , scrCalendar(new QScrollArea(this))
     , calendarView(new PlannerView)
-    , cmdPrint(MakeButton(this, "cmdPrint", QStringLiteral("P&rint...")))
-    , cmdPrintPreview(MakeButton(this, "cmdPrintPreview", QStringLiteral("Print Pre&view...")))
-    , cmdCopy(MakeButton(this, "cmdCopy", QStringLiteral("&Copy")))
-    , cmdSave(MakeButton(this, "cmdSave", QStringLiteral("&Save as PNG...")))
-    , cmdClose(MakeButton(this, "cmdClose", QStringLiteral("Close")))
+    , cmdPrint(MakeDialogButton(this, "cmdPrint", QStringLiteral("P&rint...")))
+    , cmdPrintPreview(MakeDialogButton(this, "cmdPrintPreview", QStringLiteral("Print Pre&view...")))
+    , cmdCopy(MakeDialogButton(this, "cmdCopy", QStringLiteral("&Copy")))
+    , cmdSave(MakeDialogButton(this, "cmdSave", QStringLiteral("&Save as PNG...")))
+    , cmdClose(MakeDialogButton(this, "cmdClose", QStringLiteral("Close")))
 {
     setObjectName(QStringLiteral("frmMonthsAhead"));
     setWindowTitle(QStringLiteral("Months Ahead"));
@@ -55,9 +48,7 @@ PlannerWindow::PlannerWindow(Services services, QWidget* owner)
     lblPeriod->setBuddy(cboPeriod);
     cboPeriod->setObjectName(QStringLiteral("cboPeriod"));
     cboPeriod->setAccessibleName(QStringLiteral("Period"));
-    for (const int months : { 1, 3, 6, 12 })
-        cboPeriod->addItem(months == 1 ? QStringLiteral("1 month") : QStringLiteral("%1 months").arg(months), months);
-    cboPeriod->setCurrentIndex(cboPeriod->findData(kDefaultMonths));
+    FillPeriodBox(*cboPeriod, kDefaultMonths);
     lblRange->setObjectName(QStringLiteral("lblRange"));
     scrCalendar->setObjectName(QStringLiteral("scrCalendar"));
     scrCalendar->setWidget(calendarView);
