@@ -170,8 +170,12 @@ std::vector<std::string> RunEnvironment(const Contender& contender, const Option
         "LD_PRELOAD=" + options.probe.string(),
         "BIO_FIRST_PAINT_FD=" + std::to_string(ChildProcess::kReportFd),
     };
-    if (!display.empty())
+    if (!display.empty()) {
         environment.push_back("DISPLAY=" + display);
+        // The display's key, which xvfb-run keeps in a file of its own.
+        if (const char* authority = std::getenv("XAUTHORITY"))
+            environment.push_back(std::string("XAUTHORITY=") + authority);
+    }
     return environment;
 }
 
