@@ -289,9 +289,9 @@ ChartViewActions* ChartActions::MakeViewActions()
     const auto name
         = [this] { return QStringLiteral("biorhythm-planner-%1").arg(FromUtf8(chart::IsoDate(area.Shown()->report))); };
     ChartViewActions::Services services {
-        [this, name](const QByteArray& png) {
+        [this, name](QWidget* parent, const QByteArray& png) {
             const QString folder = lastFolder.isEmpty() ? DefaultFolder() : lastFolder;
-            QString path = askSavePath(area.window(), QStringLiteral("Save as PNG"),
+            QString path = askSavePath(parent, QStringLiteral("Save as PNG"),
                 QDir(folder).filePath(name() + QStringLiteral(".png")), QStringLiteral("PNG image (*.png)"));
             if (path.isEmpty())
                 return;
@@ -300,16 +300,16 @@ ChartViewActions* ChartActions::MakeViewActions()
             lastFolder = QFileInfo(path).absolutePath();
             Write(path, png);
         },
-        [this, printing, name](const PlannerRequest& request) {
+        [this, printing, name](QWidget* parent, const PlannerRequest& request) {
             if (const PlannerPrintEntryPoints* entryPoints = printing()) {
                 QString error;
-                if (!entryPoints->printPlanner(area.window(), name(), request, error) && !error.isEmpty())
+                if (!entryPoints->printPlanner(parent, name(), request, error) && !error.isEmpty())
                     prompter.Show(error, app::MessageIcon::Critical, app::MessageButtons::Ok);
             }
         },
-        [this, printing, name](const PlannerRequest& request) {
+        [printing, name](QWidget* parent, const PlannerRequest& request) {
             if (const PlannerPrintEntryPoints* entryPoints = printing())
-                entryPoints->previewPlanner(area.window(), name(), request);
+                entryPoints->previewPlanner(parent, name(), request);
         },
     };
     return new ChartViewActions(area, std::move(services), this);

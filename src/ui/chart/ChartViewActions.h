@@ -16,6 +16,7 @@
 
 class QAction;
 class QMenu;
+class QWidget;
 
 namespace app {
 class Clock;
@@ -31,9 +32,11 @@ class ChartViewActions final : public QObject {
     Q_OBJECT
 public:
     struct Services {
-        std::function<void(const QByteArray& png)> savePicture;
-        std::function<void(const PlannerRequest&)> print;
-        std::function<void(const PlannerRequest&)> preview;
+        // Each is asked from the planner window, the parent of any dialog
+        // it opens.
+        std::function<void(QWidget* parent, const QByteArray& png)> savePicture;
+        std::function<void(QWidget* parent, const PlannerRequest&)> print;
+        std::function<void(QWidget* parent, const PlannerRequest&)> preview;
     };
 
     ChartViewActions(ChartArea& area, Services services, QObject* parent);

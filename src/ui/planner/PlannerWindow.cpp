@@ -132,12 +132,12 @@ void PlannerWindow::ShowPeriod()
 
 void PlannerWindow::Print()
 {
-    services.print(Request());
+    services.print(this, Request());
 }
 
 void PlannerWindow::PrintPreview()
 {
-    services.preview(Request());
+    services.preview(this, Request());
 }
 
 void PlannerWindow::CopyPicture()
@@ -151,7 +151,7 @@ void PlannerWindow::SavePicture()
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (calendarView->Picture().save(&buffer, "PNG"))
-        services.savePicture(png);
+        services.savePicture(this, png);
 }
 
 } // namespace ui

@@ -32,10 +32,10 @@ class PlannerWindow final : public QDialog {
     Q_OBJECT
 public:
     struct Services {
-        std::function<void(const PlannerRequest&)> print;
-        std::function<void(const PlannerRequest&)> preview;
+        std::function<void(QWidget* parent, const PlannerRequest&)> print;
+        std::function<void(QWidget* parent, const PlannerRequest&)> preview;
         // Asks where to save the PNG and writes it.
-        std::function<void(const QByteArray& png)> savePicture;
+        std::function<void(QWidget* parent, const QByteArray& png)> savePicture;
     };
 
     PlannerWindow(Services services, QWidget* owner);
