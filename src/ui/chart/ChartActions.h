@@ -5,8 +5,9 @@
 // area has the focus: copy it (the picture and the value table as
 // tab-separated text, in one clipboard item), save the picture as PNG,
 // export the values as CSV, print the report page or preview it, list the
-// critical days ahead, and the months ahead and the line styles
-// (ChartViewActions.h). Before the first chart every item is disabled.
+// critical days ahead, the months ahead and the line styles
+// (ChartViewActions.h), and the people the main window keeps. Before the
+// first chart every item but People... is disabled.
 //
 // In: the chart area and the chart it shows (ChartArea::Shown), the message
 // prompter and "ask for a save path" for what goes to the user. Out: the
