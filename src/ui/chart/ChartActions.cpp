@@ -232,14 +232,7 @@ void ChartActions::PrintPreview()
 
 const PrintEntryPoints* ChartActions::Printing()
 {
-    if (!area.Shown())
-        return nullptr;
-    QString error;
-    const PrintEntryPoints* printing = LoadPrinting(error);
-    if (printing == nullptr)
-        prompter.Show(
-            QStringLiteral("Could Not Print\n%1").arg(error), app::MessageIcon::Critical, app::MessageButtons::Ok);
-    return printing;
+    return area.Shown() ? LoadPrinting(prompter) : nullptr;
 }
 
 void ChartActions::ShowCriticalDays()
@@ -276,16 +269,7 @@ void ChartActions::SetPeopleOpener(std::function<void()> open)
 
 ChartViewActions* ChartActions::MakeViewActions()
 {
-    const auto printing = [this]() -> const PlannerPrintEntryPoints* {
-        if (!area.Shown())
-            return nullptr;
-        QString error;
-        const PlannerPrintEntryPoints* entryPoints = LoadPlannerPrinting(error);
-        if (entryPoints == nullptr)
-            prompter.Show(
-                QStringLiteral("Could Not Print\n%1").arg(error), app::MessageIcon::Critical, app::MessageButtons::Ok);
-        return entryPoints;
-    };
+    const auto printing = [this]() { return area.Shown() ? LoadPlannerPrinting(prompter) : nullptr; };
     const auto name
         = [this] { return QStringLiteral("biorhythm-planner-%1").arg(FromUtf8(chart::IsoDate(area.Shown()->report))); };
     ChartViewActions::Services services {

@@ -1,11 +1,10 @@
 #include "ui/chart/ChartPrinting.h"
 
+#include "ui/chart/PrintJob.h"
 #include "ui/report/ComparisonPage.h"
 #include "ui/report/ReportPage.h"
 
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace ui {
@@ -46,16 +45,8 @@ bool PrintReport(QWidget* parent, const QString& documentName, std::chrono::year
 {
     QPrinter printer(QPrinter::HighResolution);
     SetUp(printer, documentName);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    if (!PaintPage(printer, birth, report)) {
-        const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        error = QStringLiteral("Could Not Print To %1").arg(target);
-        return false;
-    }
-    return true;
+    return PrintThroughDialog(
+        parent, printer, [birth, report](QPrinter& target) { return PaintPage(target, birth, report); }, error);
 }
 
 void PreviewReport(
@@ -63,36 +54,22 @@ void PreviewReport(
 {
     QPrinter printer(QPrinter::HighResolution);
     SetUp(printer, documentName);
-    QPrintPreviewDialog dialog(&printer, parent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-        [birth, report](QPrinter* target) { PaintPage(*target, birth, report); });
-    dialog.exec();
+    PreviewInDialog(parent, printer, [birth, report](QPrinter& target) { return PaintPage(target, birth, report); });
 }
 
 bool PrintComparison(QWidget* parent, const QString& documentName, const Comparison& comparison, QString& error)
 {
     QPrinter printer(QPrinter::HighResolution);
     SetUp(printer, documentName);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    if (!PaintComparison(printer, comparison)) {
-        const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        error = QStringLiteral("Could Not Print To %1").arg(target);
-        return false;
-    }
-    return true;
+    return PrintThroughDialog(
+        parent, printer, [&comparison](QPrinter& target) { return PaintComparison(target, comparison); }, error);
 }
 
 void PreviewComparison(QWidget* parent, const QString& documentName, const Comparison& comparison)
 {
     QPrinter printer(QPrinter::HighResolution);
     SetUp(printer, documentName);
-    QPrintPreviewDialog dialog(&printer, parent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-        [comparison](QPrinter* target) { PaintComparison(*target, comparison); });
-    dialog.exec();
+    PreviewInDialog(parent, printer, [&comparison](QPrinter& target) { return PaintComparison(target, comparison); });
 }
 
 } // namespace ui

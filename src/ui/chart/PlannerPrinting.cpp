@@ -1,11 +1,10 @@
 #include "ui/chart/PlannerPrinting.h"
 
 #include "chart/Planner.h"
+#include "ui/chart/PrintJob.h"
 #include "ui/planner/PlannerPage.h"
 
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace ui {
@@ -40,25 +39,15 @@ bool PrintPlanner(QWidget* parent, const QString& documentName, const PlannerReq
 {
     QPrinter printer(QPrinter::HighResolution);
     SetUp(printer, documentName, job);
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    if (!PaintPages(printer, job)) {
-        const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        error = QStringLiteral("Could Not Print To %1").arg(target);
-        return false;
-    }
-    return true;
+    return PrintThroughDialog(
+        parent, printer, [&job](QPrinter& target) { return PaintPages(target, job); }, error);
 }
 
 void PreviewPlanner(QWidget* parent, const QString& documentName, const PlannerRequest& job)
 {
     QPrinter printer(QPrinter::HighResolution);
     SetUp(printer, documentName, job);
-    QPrintPreviewDialog dialog(&printer, parent);
-    QObject::connect(
-        &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [job](QPrinter* target) { PaintPages(*target, job); });
-    dialog.exec();
+    PreviewInDialog(parent, printer, [&job](QPrinter& target) { return PaintPages(target, job); });
 }
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #include "ui/chart/PrintLoader.h"
 
+#include "app/MessagePrompter.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
@@ -44,6 +46,31 @@ const PrintEntryPoints* LoadPrinting(QString& error)
 const PlannerPrintEntryPoints* LoadPlannerPrinting(QString& error)
 {
     return Load<PlannerPrintEntryPoints>(kPlannerPrintEntryPoints, error);
+}
+
+namespace {
+
+template <typename EntryPoints>
+const EntryPoints* LoadOrTell(app::MessagePrompter& prompter, const EntryPoints* (*load)(QString&))
+{
+    QString error;
+    const EntryPoints* entryPoints = load(error);
+    if (entryPoints == nullptr)
+        prompter.Show(
+            QStringLiteral("Could Not Print\n%1").arg(error), app::MessageIcon::Critical, app::MessageButtons::Ok);
+    return entryPoints;
+}
+
+} // namespace
+
+const PrintEntryPoints* LoadPrinting(app::MessagePrompter& prompter)
+{
+    return LoadOrTell<PrintEntryPoints>(prompter, &LoadPrinting);
+}
+
+const PlannerPrintEntryPoints* LoadPlannerPrinting(app::MessagePrompter& prompter)
+{
+    return LoadOrTell<PlannerPrintEntryPoints>(prompter, &LoadPlannerPrinting);
 }
 
 } // namespace ui

@@ -287,29 +287,23 @@ void CompareWindow::CopyComparison()
 
 void CompareWindow::Print()
 {
-    QString error;
-    const PrintEntryPoints* printing = LoadPrinting(error);
-    if (printing == nullptr) {
-        prompter.Show(
-            QStringLiteral("Could Not Print\n%1").arg(error), app::MessageIcon::Critical, app::MessageButtons::Ok);
+    const PrintEntryPoints* printing = LoadPrinting(prompter);
+    if (printing == nullptr)
         return;
-    }
-    const QString name = QStringLiteral("biorhythm-compare-%1").arg(FromUtf8(chart::IsoDate(report)));
-    if (!printing->printComparison(this, name, Current(), error) && !error.isEmpty())
+    QString error;
+    if (!printing->printComparison(this, DocumentName(), Current(), error) && !error.isEmpty())
         prompter.Show(error, app::MessageIcon::Critical, app::MessageButtons::Ok);
+}
+
+QString CompareWindow::DocumentName() const
+{
+    return QStringLiteral("biorhythm-compare-%1").arg(FromUtf8(chart::IsoDate(report)));
 }
 
 void CompareWindow::PrintPreview()
 {
-    QString error;
-    const PrintEntryPoints* printing = LoadPrinting(error);
-    if (printing == nullptr) {
-        prompter.Show(
-            QStringLiteral("Could Not Print\n%1").arg(error), app::MessageIcon::Critical, app::MessageButtons::Ok);
-        return;
-    }
-    printing->previewComparison(
-        this, QStringLiteral("biorhythm-compare-%1").arg(FromUtf8(chart::IsoDate(report))), Current());
+    if (const PrintEntryPoints* printing = LoadPrinting(prompter))
+        printing->previewComparison(this, DocumentName(), Current());
 }
 
 } // namespace ui

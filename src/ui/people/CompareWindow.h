@@ -48,6 +48,8 @@ public:
     void PrintPreview();
 
 private:
+    // The print job's name, which a printer to file suggests as the file's.
+    QString DocumentName() const;
     void ShowComparison();
     QString FiguresText() const;
 
