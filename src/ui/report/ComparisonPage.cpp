@@ -106,11 +106,7 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
                     FromUtf8(chart::PercentText(rows[person][r].day.cycles[i].percent)) + QLatin1Char('%'));
         rowTop += rowHeight;
     }
-    painter.setPen(QPen(Qt::black, grid(0.2)));
-    const QRectF last = grid.Rect(0, rowTop - rowHeight, kDesignWidth, rowHeight);
-    painter.drawLine(last.bottomLeft(), last.bottomRight());
-    painter.setFont(grid.Font(7));
-    painter.drawText(grid.Rect(0, rowTop + 0.5, kDesignWidth, 4), Qt::AlignLeft | Qt::AlignTop,
+    DrawTableFoot(painter, grid, rowTop,
         QStringLiteral("Values at the start of each day. Compatibility of a cycle: 50% x (1 + the correlation of "
                        "the two curves over one whole cycle)."));
 }

@@ -68,6 +68,10 @@ QPen CurvePen(std::size_t cycle, const Grid& grid, CurveWeight weight);
 void DrawPageCurves(QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth,
     CurveWeight weight = CurveWeight::Full);
 
+// The rule under a table's last row, whose bottom lies bottom millimetres
+// down the grid, and the note below it.
+void DrawTableFoot(QPainter& painter, const Grid& grid, double bottom, const QString& note);
+
 // The white 0% and report-day lines and percent labels over the curves, and
 // above the chart its first, last and report day.
 void DrawPageChartFrame(QPainter& painter, const Grid& grid, const QRectF& area, const QString& reportDay);

@@ -113,12 +113,7 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
             painter.drawText(cell(columns[i], rowTop), columns[i].alignment | Qt::AlignVCenter, texts[i]);
         rowTop += rowHeight;
     }
-    painter.setPen(QPen(Qt::black, grid(0.2)));
-    const QRectF last = grid.Rect(0, rowTop - rowHeight, kDesignWidth, rowHeight);
-    painter.drawLine(last.bottomLeft(), last.bottomRight());
-
-    painter.setFont(grid.Font(7));
-    painter.drawText(grid.Rect(0, rowTop + 0.5, kDesignWidth, 4), Qt::AlignLeft | Qt::AlignTop,
+    DrawTableFoot(painter, grid, rowTop,
         QStringLiteral("Values at the start of each day. A cycle is critical on a day when it crosses 0% during it."));
 }
 
@@ -166,6 +161,15 @@ QPen CurvePen(std::size_t cycle, const Grid& grid, CurveWeight weight)
     colour.setAlphaF(0.6);
     pen.setColor(colour);
     return pen;
+}
+
+void DrawTableFoot(QPainter& painter, const Grid& grid, double bottom, const QString& note)
+{
+    painter.setPen(QPen(Qt::black, grid(0.2)));
+    const QRectF rule = grid.Rect(0, bottom, kDesignWidth, 0);
+    painter.drawLine(rule.topLeft(), rule.topRight());
+    painter.setFont(grid.Font(7));
+    painter.drawText(grid.Rect(0, bottom + 0.5, kDesignWidth, 4), Qt::AlignLeft | Qt::AlignTop, note);
 }
 
 void DrawPageChartFrame(QPainter& painter, const Grid& grid, const QRectF& area, const QString& reportDay)
