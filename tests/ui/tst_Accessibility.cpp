@@ -278,6 +278,25 @@ private slots:
                            "critical, intellectual 0% rising, critical"));
     }
 
+    // The months ahead: every control named, and the day cursor, which
+    // starts on the report day, heard in the chart's own words.
+    void monthsAheadNamesEveryControlAndSaysItsDay()
+    {
+        MainWindowHarness harness;
+        QVERIFY(harness.ShowActive());
+        QTest::mouseClick(harness.Find<QPushButton>("cmdBiorythm"), Qt::LeftButton);
+        harness.Find<QAction>("mnuMonthsAhead")->trigger();
+        auto* planner = harness.window->findChild<QWidget*>(QStringLiteral("frmMonthsAhead"));
+        QVERIFY(planner != nullptr && planner->isVisible());
+        QStringList nameless;
+        CollectNameless(QAccessible::queryAccessibleInterface(planner), nameless);
+        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u',')));
+        auto* calendar = planner->findChild<QWidget*>(QStringLiteral("calendarView"));
+        QVERIFY(calendar != nullptr);
+        QTRY_VERIFY(calendar->hasFocus());
+        QCOMPARE(QAccessible::queryAccessibleInterface(calendar)->text(QAccessible::Description), kReportDay2024);
+    }
+
     // The People dialog, its add dialog and the Compare window, each row of
     // their tables one sentence.
     void peopleWindowsNameEveryControl()

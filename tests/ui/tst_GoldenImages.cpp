@@ -15,14 +15,18 @@
 // new references; nothing else ever does.
 
 #include "MainWindowHarness.h"
+#include "people/PeopleFile.h"
 #include "ui/Look.h"
 #include "ui/about/AboutBox.h"
 #include "ui/exit/ExitScreen.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTest>
 
@@ -176,6 +180,42 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), button);
         CheckAgainstReference(QStringLiteral("main-window"), harness.window->grab());
+    }
+
+    // The months ahead of that chart, three at first, the day cursor and its
+    // readout on the report day.
+    void monthsAhead()
+    {
+        MainWindowHarness harness;
+        QVERIFY(ShowActive(harness.window.get()));
+        QTest::mouseClick(harness.Find<QPushButton>("cmdBiorythm"), Qt::LeftButton);
+        harness.Find<QAction>("mnuMonthsAhead")->trigger();
+        auto* planner = harness.window->findChild<QWidget*>(QStringLiteral("frmMonthsAhead"));
+        QVERIFY(planner != nullptr && QTest::qWaitForWindowActive(planner));
+        CheckAgainstReference(QStringLiteral("months-ahead"), planner->grab());
+    }
+
+    // A kept person against the birthday in the boxes, as the People
+    // dialog's Compare... opens it.
+    void compareWindow()
+    {
+        using namespace std::chrono;
+        QStandardPaths::setTestModeEnabled(true);
+        const QString path = people::DefaultPeoplePath();
+        people::PeopleList list;
+        list.Add({ QStringLiteral("Anna"), 1984y / March / 2d }, 2024y / March / 17d);
+        QString error;
+        QVERIFY(people::PeopleFile(path).Save(list, error));
+        MainWindowHarness harness;
+        QVERIFY(ShowActive(harness.window.get()));
+        harness.Find<QAction>("mnuPeople")->trigger();
+        auto* peopleDialog = harness.window->findChild<QWidget*>(QStringLiteral("frmPeople"));
+        QVERIFY(peopleDialog != nullptr);
+        QTest::mouseClick(peopleDialog->findChild<QPushButton*>(QStringLiteral("cmdCompare")), Qt::LeftButton);
+        auto* compare = harness.window->findChild<QWidget*>(QStringLiteral("frmCompare"));
+        QVERIFY(compare != nullptr && QTest::qWaitForWindowActive(compare));
+        CheckAgainstReference(QStringLiteral("compare"), compare->grab());
+        QFile::remove(path);
     }
 
     void aboutBox()
