@@ -3,7 +3,6 @@
 // page when pressed, the chart's spoken summary and the access keys.
 
 #include "MainWindowHarness.h"
-#include "people/PeopleFile.h"
 #include "ui/about/AboutBox.h"
 #include "ui/exit/ExitScreen.h"
 #include "ui/people/PersonDialog.h"
@@ -13,11 +12,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
-#include <QFile>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
@@ -302,12 +299,8 @@ private slots:
     void peopleWindowsNameEveryControl()
     {
         using namespace std::chrono;
-        QStandardPaths::setTestModeEnabled(true);
-        const QString path = people::DefaultPeoplePath();
-        people::PeopleList list;
-        list.Add({ QStringLiteral("Anna"), 1984y / March / 2d }, 2024y / March / 17d);
-        QString error;
-        QVERIFY(people::PeopleFile(path).Save(list, error));
+        const testing_support::KeptAnna anna;
+        QVERIFY(anna.saved);
         MainWindowHarness harness;
         QVERIFY(harness.ShowActive());
         harness.Find<QAction>("mnuPeople")->trigger();
@@ -328,7 +321,6 @@ private slots:
         auto* figures = compare->findChild<QAbstractItemView*>(QStringLiteral("tblCompatibility"));
         QCOMPARE(figures->model()->index(0, 0).data(Qt::AccessibleTextRole).toString(),
             QStringLiteral("Physical: 98.1%, the cycles are 1 day apart, nearly in step"));
-        QFile::remove(path);
     }
 
     void accessKeysOfTheMainWindow()

@@ -15,7 +15,6 @@
 // new references; nothing else ever does.
 
 #include "MainWindowHarness.h"
-#include "people/PeopleFile.h"
 #include "ui/Look.h"
 #include "ui/about/AboutBox.h"
 #include "ui/exit/ExitScreen.h"
@@ -26,7 +25,6 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QTest>
 
@@ -199,13 +197,8 @@ private slots:
     // dialog's Compare... opens it.
     void compareWindow()
     {
-        using namespace std::chrono;
-        QStandardPaths::setTestModeEnabled(true);
-        const QString path = people::DefaultPeoplePath();
-        people::PeopleList list;
-        list.Add({ QStringLiteral("Anna"), 1984y / March / 2d }, 2024y / March / 17d);
-        QString error;
-        QVERIFY(people::PeopleFile(path).Save(list, error));
+        const testing_support::KeptAnna anna;
+        QVERIFY(anna.saved);
         MainWindowHarness harness;
         QVERIFY(ShowActive(harness.window.get()));
         harness.Find<QAction>("mnuPeople")->trigger();
@@ -215,7 +208,6 @@ private slots:
         auto* compare = harness.window->findChild<QWidget*>(QStringLiteral("frmCompare"));
         QVERIFY(compare != nullptr && QTest::qWaitForWindowActive(compare));
         CheckAgainstReference(QStringLiteral("compare"), compare->grab());
-        QFile::remove(path);
     }
 
     void aboutBox()

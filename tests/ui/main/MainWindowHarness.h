@@ -6,16 +6,44 @@
 #include "FixedClock.h"
 #include "RecordingLauncher.h"
 #include "ScriptedPrompter.h"
+#include "people/PeopleFile.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
 
 namespace testing_support {
+
+// Anna, born 2 March 1984, kept in the people file the People dialog reads
+// (in the tests' own location) while this lives.
+struct KeptAnna {
+    KeptAnna()
+    {
+        using namespace std::chrono;
+        people::PeopleList list;
+        list.Add({ QStringLiteral("Anna"), 1984y / March / 2d }, 2024y / March / 17d);
+        QString error;
+        saved = people::PeopleFile(path).Save(list, error);
+    }
+    ~KeptAnna() { QFile::remove(path); }
+    KeptAnna(const KeptAnna&) = delete;
+    KeptAnna& operator=(const KeptAnna&) = delete;
+
+    static QString TestPath()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        return people::DefaultPeoplePath();
+    }
+
+    const QString path = TestPath();
+    bool saved = false;
+};
 
 struct MainWindowHarness {
     explicit MainWindowHarness(std::chrono::year_month_day today
