@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numeric>
+#include <utility>
 
 namespace chart {
 
@@ -40,7 +41,12 @@ StyledSurface::StyledSurface(DrawingSurface& target, double pixelsPerUnitX, doub
 
 void StyledSurface::StartCurve(LineStyle style)
 {
-    pattern = DashPattern(style);
+    StartCurve(DashPattern(style));
+}
+
+void StyledSurface::StartCurve(std::vector<double> lengths)
+{
+    pattern = std::move(lengths);
     for (double& length : pattern)
         length *= patternPixels;
     period = std::accumulate(pattern.begin(), pattern.end(), 0.0);
@@ -50,8 +56,10 @@ void StyledSurface::StartCurve(LineStyle style)
 
 void StyledSurface::SetPoint(float x, float y, std::uint32_t colour)
 {
-    if (started)
-        travelled += std::hypot((x - lastX) * pixelsPerUnitX, (y - lastY) * pixelsPerUnitY);
+    if (started) {
+        const double step = std::hypot((x - lastX) * pixelsPerUnitX, (y - lastY) * pixelsPerUnitY);
+        travelled = step > kJumpPixels ? 0.0 : travelled + step;
+    }
     started = true;
     lastX = x;
     lastY = y;

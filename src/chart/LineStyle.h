@@ -34,7 +34,8 @@ std::vector<double> DashPattern(LineStyle style);
 // a style's pattern, measured along the curve in pixels of the target, so
 // that the dashes keep their length on the steep and the flat parts alike.
 // The points of one curve must come in order along it; StartCurve() begins
-// the next one at the start of its pattern.
+// the next one at the start of its pattern, and so does a jump of more than
+// kJumpPixels between two points.
 class StyledSurface final : public DrawingSurface {
 public:
     // pixelsPerUnitX and pixelsPerUnitY: the target's pixels per unit of its
@@ -42,6 +43,11 @@ public:
     StyledSurface(DrawingSurface& target, double pixelsPerUnitX, double pixelsPerUnitY, double patternPixels);
 
     void StartCurve(LineStyle style);
+    // A pattern of its own: lit and unlit lengths in turn, in units of
+    // patternPixels.
+    void StartCurve(std::vector<double> lengths);
+
+    static constexpr double kJumpPixels = 8.0;
 
     double ScaleWidth() const override { return target.ScaleWidth(); }
     double ScaleHeight() const override { return target.ScaleHeight(); }

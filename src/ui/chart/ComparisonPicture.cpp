@@ -2,57 +2,15 @@
 
 #include "chart/ChartPlot.h"
 #include "chart/DateComposition.h"
+#include "chart/LineStyle.h"
 #include "ui/chart/ChartArea.h"
 #include "ui/chart/RetainedSurface.h"
 
 #include <QPainter>
 
-#include <cmath>
+#include <vector>
 
 namespace ui {
-namespace {
-
-// Passes on only the points that fall on a dash: a dash is measured along
-// the curve in logical pixels, so that it keeps its length where the curve
-// is steep as well as where it is flat.
-class DashedSurface final : public chart::DrawingSurface {
-public:
-    DashedSurface(chart::DrawingSurface& target, double pixelsPerX, double pixelsPerY)
-        : target(target)
-        , pixelsPerX(pixelsPerX)
-        , pixelsPerY(pixelsPerY)
-    { }
-
-    double ScaleWidth() const override { return target.ScaleWidth(); }
-    double ScaleHeight() const override { return target.ScaleHeight(); }
-    void Clear() override { target.Clear(); }
-    void SetPoint(float x, float y, std::uint32_t colour) override
-    {
-        const double px = x * pixelsPerX;
-        const double py = y * pixelsPerY;
-        const double step = std::hypot(px - lastX, py - lastY);
-        // A jump is the start of another curve: its first dash starts whole.
-        travelled = step > kJump ? 0.0 : travelled + step;
-        lastX = px;
-        lastY = py;
-        if (std::fmod(travelled, kDash + kGap) < kDash)
-            target.SetPoint(x, y, colour);
-    }
-
-private:
-    static constexpr double kDash = 5.0;
-    static constexpr double kGap = 4.0;
-    static constexpr double kJump = 8.0;
-
-    chart::DrawingSurface& target;
-    double pixelsPerX;
-    double pixelsPerY;
-    double lastX = -1e9;
-    double lastY = -1e9;
-    double travelled = 0.0;
-};
-
-} // namespace
 
 QImage ComparisonPicture(const ChartArea& area, std::chrono::year_month_day secondBirth)
 {
@@ -61,7 +19,11 @@ QImage ComparisonPicture(const ChartArea& area, std::chrono::year_month_day seco
     second.SetScaleWidth(area.ScaleWidth());
     second.Clear();
     if (area.Shown()) {
-        DashedSurface dashed(second, (area.width() - 1) / area.ScaleWidth(), (area.height() - 1) / area.ScaleHeight());
+        // Dashes of 5 logical pixels with gaps of 4, measured along each
+        // curve, whatever the cycle's own line style.
+        chart::StyledSurface dashed(
+            second, (area.width() - 1) / area.ScaleWidth(), (area.height() - 1) / area.ScaleHeight(), 1.0);
+        dashed.StartCurve(std::vector<double> { 5.0, 4.0 });
         chart::ChartPlot(dashed).DrawCycles(chart::DaysSinceBirth(secondBirth, area.Shown()->report));
     }
 
