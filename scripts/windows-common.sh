@@ -16,7 +16,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis
     fonts-wine zip dpkg-dev xz-utils googletest xvfb openbox x11-utils)
-TOOLCHAIN_FILE="$ROOT/cmake/toolchains/mingw-w64-x86_64.cmake"
+# Qt's own build takes the plain compilers: its configure checks read the
+# toolchain file again, without the options given to the build.
+QT_TOOLCHAIN_FILE="$ROOT/cmake/toolchains/mingw-w64-x86_64-plain.cmake"
 MINGW_PREFIX=x86_64-w64-mingw32
 MULTIARCH=$(gcc -print-multiarch 2>/dev/null || echo x86_64-linux-gnu)
 # The Wine prefix that the toolchain's wine-run uses by default.
@@ -64,6 +66,9 @@ ensure_windows_qt() {
     key=$(printf '%s\n' "$version" "$(x86_64-w64-mingw32-g++-posix -dumpfullversion)" "${QT_OPTIONS[@]}" |
         sha256sum | cut -c1-12)
     QT_WINDOWS="$CACHE_ROOT/qt-${version%%+*}-mingw-$key"
+    # The project's own configure checks read the toolchain file again too:
+    # the environment names the same Qt to them.
+    export BIORHYTHM_WINDOWS_QT="$QT_WINDOWS"
     if [ -f "$QT_WINDOWS/.complete" ]; then
         ln -sfn "$QT_WINDOWS" "$CACHE_ROOT/qt-windows"
         return 0
@@ -110,7 +115,7 @@ EOF
         "$source_dir/src/plugins/platforms/windows/qwindowswindow.cpp"
 
     cmake -S "$source_dir" -B "$work/build" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN_FILE" -DBIORHYTHM_WINDOWS_QT=OFF \
+        -DCMAKE_TOOLCHAIN_FILE="$QT_TOOLCHAIN_FILE" \
         -DCMAKE_INSTALL_PREFIX="$QT_WINDOWS" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$MULTIARCH/cmake" \
         "${QT_OPTIONS[@]}" >"$work/configure.log" 2>&1 || {

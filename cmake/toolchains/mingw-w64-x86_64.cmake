@@ -1,30 +1,12 @@
-# 64-bit Windows from Linux with Debian's mingw-w64, in its POSIX-threads
-# flavour (std::thread and std::mutex need it).
+# 64-bit Windows from Linux with Debian's mingw-w64 (the compilers of
+# mingw-w64-x86_64-plain.cmake beside this file) and Qt for Windows.
 #
-# With Qt for Windows (BIORHYTHM_WINDOWS_QT, its install prefix, a cache or
+# Qt for Windows is BIORHYTHM_WINDOWS_QT, its install prefix (a cache or
 # environment variable; by default the one scripts/build-windows keeps in the
-# user's cache), the project finds that Qt with Debian's own moc, rcc and uic
+# user's cache). The project finds that Qt with Debian's own moc, rcc and uic
 # as its host tools, and runs what the build makes (the icon tool, the test
-# discovery, the tests) under Wine through wine-run beside this file. Without
-# it (BIORHYTHM_WINDOWS_QT=OFF) this is a plain mingw-w64 toolchain, as Qt's
-# own cross build uses it.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(_mingw x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${_mingw}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${_mingw}-g++-posix)
-set(CMAKE_RC_COMPILER ${_mingw}-windres)
-list(APPEND CMAKE_FIND_ROOT_PATH /usr/${_mingw})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-
-# The runtime libraries that an install gathers are read from the programs'
-# import tables with mingw's objdump.
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND ${_mingw}-objdump)
+# discovery, the tests) under Wine through wine-run beside this file.
+include("${CMAKE_CURRENT_LIST_DIR}/mingw-w64-x86_64-plain.cmake")
 
 # try_compile projects read this file again, with only the variables listed
 # here passed on.
@@ -37,9 +19,6 @@ if(NOT DEFINED BIORHYTHM_WINDOWS_QT OR BIORHYTHM_WINDOWS_QT STREQUAL "")
   else()
     set(BIORHYTHM_WINDOWS_QT "$ENV{HOME}/.cache/tavio-biorhythm/qt-windows")
   endif()
-endif()
-if(NOT BIORHYTHM_WINDOWS_QT)
-  return()
 endif()
 if(NOT EXISTS "${BIORHYTHM_WINDOWS_QT}/lib/cmake/Qt6/Qt6Config.cmake")
   message(FATAL_ERROR "No Qt for Windows in '${BIORHYTHM_WINDOWS_QT}': run scripts/build-windows once, "
