@@ -254,6 +254,14 @@ void PeopleDialog::ShowChart()
         // Said at once: the focus stays on the row, away from the note.
         QAccessibleEvent alert(lblNote, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
+        return;
+    }
+    // The chart asked for is the one the user wants to see: the dialog goes
+    // and the main window, with the chart, has the keyboard.
+    accept();
+    if (QWidget* owner = parentWidget()) {
+        owner->window()->raise();
+        owner->window()->activateWindow();
     }
 }
 

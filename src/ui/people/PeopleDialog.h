@@ -9,7 +9,8 @@
 //
 // In: the main window's services (PeopleServices), the user's keys and
 // clicks. Out: the file, a chart request for a person's birthday, the
-// Compare window. Modeless: the chart it asks for is seen behind it.
+// Compare window. Modeless; a chart shown closes it, as a "go to" does, so
+// that nothing of the chart is hidden behind it.
 
 #include "people/PeopleFile.h"
 

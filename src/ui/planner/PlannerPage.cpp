@@ -5,9 +5,11 @@
 #include "ui/Look.h"
 
 #include <QDate>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -26,7 +28,9 @@ constexpr QSizeF kScreenCell(54, 50);
 constexpr std::size_t kCalendarColumns = 3;
 constexpr qreal kCalendarMargin = 10;
 constexpr qreal kCalendarGap = 18;
-constexpr qreal kLegendHeight = 36;
+// The key's lines, and its font.
+constexpr qreal kLegendLineHeight = 18;
+constexpr qreal kLegendFontPixels = 2 * kLegendLineHeight * 0.34;
 
 const QColor kDoubleShade(255, 214, 150);
 const QColor kTrebleShade(240, 150, 60);
@@ -196,73 +200,161 @@ void DrawPlannerMonth(QPainter& painter, const QRectF& block, const chart::Plann
     painter.restore();
 }
 
-void DrawPlannerLegend(QPainter& painter, const QRectF& strip, qreal fontPixels)
+namespace {
+
+// The key's entries in reading order: a cycle's bar, or a mark's swatch,
+// before its words; the marks start a line of their own.
+enum class LegendSample { None, Cycle, DoubleShade, TrebleShade, ReportFrame, TodayCircle };
+struct LegendEntry {
+    LegendSample sample;
+    std::size_t cycle; // for LegendSample::Cycle
+    QString words;
+    bool startsLine;
+};
+
+std::vector<LegendEntry> LegendEntries()
+{
+    std::vector<LegendEntry> entries;
+    for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
+        entries.push_back({ LegendSample::Cycle, i,
+            QStringLiteral("%1 (%2)").arg(FromUtf8(chart::kCycles[i].name),
+                QString::fromLatin1(chart::LineStyleName(chart::kCycleLineStyles[i]))),
+            false });
+    entries.push_back(
+        { LegendSample::None, 0, QStringLiteral("Bars: values at the start of each day, up above 0%"), false });
+    entries.push_back({ LegendSample::None, 0, QStringLiteral("P, E, I: critical cycles"), true });
+    entries.push_back({ LegendSample::DoubleShade, 0, QStringLiteral("double critical day"), false });
+    entries.push_back({ LegendSample::TrebleShade, 0, QStringLiteral("treble critical day"), false });
+    entries.push_back({ LegendSample::ReportFrame, 0, QStringLiteral("report day"), false });
+    entries.push_back({ LegendSample::TodayCircle, 0, QStringLiteral("today"), false });
+    return entries;
+}
+
+// Where each entry goes in a key of the given width: its line (from 0) and
+// its left edge. An entry that would run past the right edge starts a new
+// line, so that the whole key is seen however narrow the picture. The
+// breaks are measured without a paint device, so that the key's height is
+// known before anything is drawn, and are the same on every device.
+struct LegendPlace {
+    int line;
+    qreal left;
+};
+std::vector<LegendPlace> PlaceLegend(const std::vector<LegendEntry>& entries, qreal width, qreal fontPixels)
+{
+    const QFontMetricsF metrics(PixelFont(fontPixels));
+    std::vector<LegendPlace> places;
+    int line = 0;
+    qreal x = 0;
+    for (const LegendEntry& entry : entries) {
+        const qreal sample = entry.sample == LegendSample::None ? 0 : fontPixels * 1.6;
+        const qreal reach = sample + metrics.horizontalAdvance(entry.words);
+        if (entry.startsLine || (x > 0 && x + reach > width)) {
+            line += places.empty() ? 0 : 1;
+            x = 0;
+        }
+        places.push_back({ line, x });
+        x += reach + fontPixels * 1.2;
+    }
+    return places;
+}
+
+} // namespace
+
+int PlannerLegendLines(qreal width, qreal fontPixels)
+{
+    const std::vector<LegendPlace> places = PlaceLegend(LegendEntries(), width, fontPixels);
+    return places.back().line + 1;
+}
+
+void DrawPlannerLegend(QPainter& painter, const QRectF& strip, qreal fontPixels, qreal lineHeight)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QFont font = PixelFont(fontPixels);
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
-    // Two rows: the cycles, then the marks.
-    const qreal rowHeight = strip.height() / 2;
-    QRectF row(strip.left(), strip.top(), strip.width(), rowHeight);
-    qreal x = row.left();
-    const auto text = [&](const QString& words) {
+    const std::vector<LegendEntry> entries = LegendEntries();
+    const std::vector<LegendPlace> places = PlaceLegend(entries, strip.width(), fontPixels);
+    int line = -1;
+    qreal x = strip.left();
+    for (std::size_t e = 0; e < entries.size(); ++e) {
+        const LegendEntry& entry = entries[e];
+        // Along a line the words are set at the painter's own advances, as
+        // they are drawn.
+        if (places[e].line != line) {
+            line = places[e].line;
+            x = strip.left();
+        }
+        const QRectF row(strip.left(), strip.top() + line * lineHeight, strip.width(), lineHeight);
+        const QRectF swatch(x, row.top() + row.height() * 0.15, fontPixels * 1.2, row.height() * 0.7);
+        switch (entry.sample) {
+        case LegendSample::None:
+            break;
+        case LegendSample::Cycle: {
+            const QRectF sample(x, row.top() + row.height() * 0.05, fontPixels * 1.2, row.height() * 0.9);
+            painter.fillRect(sample, Qt::black);
+            painter.setPen(BarPen(entry.cycle, sample.width() * 0.4, sample.height() / 2));
+            painter.drawLine(QPointF(sample.center().x(), sample.bottom()), QPointF(sample.center().x(), sample.top()));
+            break;
+        }
+        case LegendSample::DoubleShade:
+            painter.fillRect(swatch, kDoubleShade);
+            break;
+        case LegendSample::TrebleShade:
+            painter.fillRect(swatch, kTrebleShade);
+            break;
+        case LegendSample::ReportFrame:
+            painter.setPen(QPen(kReportFrame, std::max<qreal>(1.0, fontPixels * 0.18)));
+            painter.drawRect(swatch);
+            break;
+        case LegendSample::TodayCircle:
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(kTodayCircle);
+            painter.drawEllipse(QRectF(swatch.left(), swatch.top(), swatch.height(), swatch.height()));
+            painter.setBrush(Qt::NoBrush);
+            break;
+        }
+        if (entry.sample != LegendSample::None)
+            x += fontPixels * 1.6;
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(x, row.top(), row.right() - x, row.height()), Qt::AlignLeft | Qt::AlignVCenter, words);
-        x += metrics.horizontalAdvance(words) + fontPixels * 1.2;
-    };
-    const auto swatch = [&]() {
-        const QRectF place(x, row.top() + row.height() * 0.15, fontPixels * 1.2, row.height() * 0.7);
-        x = place.right() + fontPixels * 0.4;
-        return place;
-    };
-    for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
-        const QRectF sample(x, row.top() + row.height() * 0.05, fontPixels * 1.2, row.height() * 0.9);
-        painter.fillRect(sample, Qt::black);
-        painter.setPen(BarPen(i, sample.width() * 0.4, sample.height() / 2));
-        painter.drawLine(QPointF(sample.center().x(), sample.bottom()), QPointF(sample.center().x(), sample.top()));
-        x = sample.right() + fontPixels * 0.4;
-        text(QStringLiteral("%1 (%2)").arg(
-            FromUtf8(chart::kCycles[i].name), QString::fromLatin1(chart::LineStyleName(chart::kCycleLineStyles[i]))));
+        painter.drawText(
+            QRectF(x, row.top(), row.right() - x, row.height()), Qt::AlignLeft | Qt::AlignVCenter, entry.words);
+        x += metrics.horizontalAdvance(entry.words) + fontPixels * 1.2;
     }
-    text(QStringLiteral("Bars: values at the start of each day, up above 0%"));
-
-    row.translate(0, rowHeight);
-    x = row.left();
-    text(QStringLiteral("P, E, I: critical cycles"));
-    painter.fillRect(swatch(), kDoubleShade);
-    text(QStringLiteral("double critical day"));
-    painter.fillRect(swatch(), kTrebleShade);
-    text(QStringLiteral("treble critical day"));
-    const qreal frame = std::max<qreal>(1.0, fontPixels * 0.18);
-    painter.setPen(QPen(kReportFrame, frame));
-    painter.drawRect(swatch());
-    text(QStringLiteral("report day"));
-    const QRectF circle = swatch();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kTodayCircle);
-    painter.drawEllipse(QRectF(circle.left(), circle.top(), circle.height(), circle.height()));
-    painter.setBrush(Qt::NoBrush);
-    text(QStringLiteral("today"));
     painter.restore();
 }
 
-QSizeF PlannerCalendarSize(const chart::Planner& planner)
+namespace {
+
+qreal CalendarWidth(const chart::Planner& planner)
 {
-    const QRectF last = PlannerCalendarBlock(planner.Months().size() - 1);
     const int columns = std::min<int>(kCalendarColumns, static_cast<int>(planner.Months().size()));
-    return { kCalendarMargin * 2 + columns * PlannerBlockSize(kScreenCell).width() + (columns - 1) * kCalendarGap,
-        last.bottom() + kCalendarMargin };
+    return kCalendarMargin * 2 + columns * PlannerBlockSize(kScreenCell).width() + (columns - 1) * kCalendarGap;
 }
 
-QRectF PlannerCalendarBlock(std::size_t month)
+// The key above the blocks, as wide as they are together.
+QRectF CalendarLegend(const chart::Planner& planner)
+{
+    const qreal width = CalendarWidth(planner) - 2 * kCalendarMargin;
+    return { kCalendarMargin, kCalendarMargin, width,
+        kLegendLineHeight * PlannerLegendLines(width, kLegendFontPixels) };
+}
+
+} // namespace
+
+QSizeF PlannerCalendarSize(const chart::Planner& planner)
+{
+    const QRectF last = PlannerCalendarBlock(planner, planner.Months().size() - 1);
+    return { CalendarWidth(planner), last.bottom() + kCalendarMargin };
+}
+
+QRectF PlannerCalendarBlock(const chart::Planner& planner, std::size_t month)
 {
     const QSizeF block = PlannerBlockSize(kScreenCell);
     const auto column = static_cast<qreal>(month % kCalendarColumns);
     const auto row = static_cast<qreal>(month / kCalendarColumns);
     return { kCalendarMargin + column * (block.width() + kCalendarGap),
-        kCalendarMargin + kLegendHeight + kCalendarGap + row * (block.height() + kCalendarGap), block.width(),
+        CalendarLegend(planner).bottom() + kCalendarGap + row * (block.height() + kCalendarGap), block.width(),
         block.height() };
 }
 
@@ -270,9 +362,9 @@ void DrawPlannerCalendar(
     QPainter& painter, const chart::Planner& planner, const QLocale& locale, const PlannerMarks& marks)
 {
     painter.fillRect(QRectF(QPointF(0, 0), PlannerCalendarSize(planner)), Qt::white);
-    DrawPlannerLegend(painter, QRectF(kCalendarMargin, kCalendarMargin, 2000, kLegendHeight), kLegendHeight * 0.34);
+    DrawPlannerLegend(painter, CalendarLegend(planner), kLegendFontPixels, kLegendLineHeight);
     for (std::size_t month = 0; month < planner.Months().size(); ++month)
-        DrawPlannerMonth(painter, PlannerCalendarBlock(month), planner, month, locale, marks);
+        DrawPlannerMonth(painter, PlannerCalendarBlock(planner, month), planner, month, locale, marks);
 }
 
 PlannerPrintLayout PlannerPrintLayoutFor(int months)
@@ -308,8 +400,9 @@ void DrawPlannerPage(QPainter& painter, const QRectF& page, const chart::Planner
             .arg(pageIndex + 1)
             .arg(PlannerPageCount(planner)));
 
-    const QRectF legend(page.left(), page.bottom() - unit * 10, page.width(), unit * 10);
-    DrawPlannerLegend(painter, legend, unit * 3.2);
+    const qreal legendHeight = unit * 5 * PlannerLegendLines(page.width(), unit * 3.2);
+    const QRectF legend(page.left(), page.bottom() - legendHeight, page.width(), legendHeight);
+    DrawPlannerLegend(painter, legend, unit * 3.2, unit * 5);
 
     const int first = pageIndex * perPage;
     const int count = std::min(perPage, months - first);

@@ -49,14 +49,17 @@ QRectF PlannerDayRect(
     const QRectF& block, const chart::Planner& planner, std::size_t month, std::size_t day, const QLocale& locale);
 
 // The key to the cells: each cycle's bar beside its name and style, then the
-// marks. Its height is that of one line of text in a font of fontPixels.
-void DrawPlannerLegend(QPainter& painter, const QRectF& strip, qreal fontPixels);
+// marks on a line of their own, in a font of fontPixels and lines of
+// lineHeight. An entry that would run past the strip's right edge starts a
+// new line: PlannerLegendLines tells how many lines a width takes.
+int PlannerLegendLines(qreal width, qreal fontPixels);
+void DrawPlannerLegend(QPainter& painter, const QRectF& strip, qreal fontPixels, qreal lineHeight);
 
 // The window's calendar, which its Copy and Save take too: the key above,
 // then the blocks in rows of up to three, with cells of a fixed size in
 // logical pixels, on white.
 QSizeF PlannerCalendarSize(const chart::Planner& planner);
-QRectF PlannerCalendarBlock(std::size_t month);
+QRectF PlannerCalendarBlock(const chart::Planner& planner, std::size_t month);
 void DrawPlannerCalendar(
     QPainter& painter, const chart::Planner& planner, const QLocale& locale, const PlannerMarks& marks);
 

@@ -58,7 +58,7 @@ QRectF PlannerView::DayRect(std::size_t day) const
     std::size_t month = 0;
     while (month + 1 < months.size() && months[month + 1].firstDay <= day)
         ++month;
-    return PlannerDayRect(PlannerCalendarBlock(month), *planner, month, day, locale());
+    return PlannerDayRect(PlannerCalendarBlock(*planner, month), *planner, month, day, locale());
 }
 
 QRect PlannerView::CursorRect() const
@@ -71,7 +71,7 @@ std::optional<std::size_t> PlannerView::DayAt(QPoint point) const
     if (!planner)
         return std::nullopt;
     for (std::size_t month = 0; month < planner->Months().size(); ++month) {
-        const QRectF block = PlannerCalendarBlock(month);
+        const QRectF block = PlannerCalendarBlock(*planner, month);
         if (!block.contains(point))
             continue;
         const chart::PlannerMonth& m = planner->Months()[month];

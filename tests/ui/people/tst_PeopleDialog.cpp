@@ -1,6 +1,6 @@
 // The People dialog in the main window, as a user meets it: Show Chart draws
-// exactly the chart the button draws for the same boxes, and names the
-// person for the critical days; a birthday the boxes cannot hold is kept
+// exactly the chart the button draws for the same boxes, names the person
+// for the critical days and closes the dialog, which would hide the chart; a birthday the boxes cannot hold is kept
 // but not shown, and the dialog says why.
 
 #include "MainWindowHarness.h"
@@ -51,8 +51,10 @@ private slots:
         QCOMPARE(table->model()->index(0, 0).data(Qt::AccessibleTextRole).toString(),
             QStringLiteral("Anna, born Friday, March 2, 1984, 40 years old."));
 
-        // Return on Anna's row.
+        // Return on Anna's row: her chart, and the dialog makes way for it.
         QTest::keyClick(table, Qt::Key_Return);
+        QVERIFY(!dialog->isVisible());
+        QTRY_VERIFY(harness.window->isActiveWindow());
         QCOMPARE(harness.Box("cboBirthMonth")->currentText(), QStringLiteral("Mar"));
         QCOMPARE(harness.Box("cboBirthDay")->currentText(), QStringLiteral("2"));
         QCOMPARE(harness.Box("cboBirthYear")->currentText(), QStringLiteral("1984"));
@@ -67,10 +69,14 @@ private slots:
         QCOMPARE(chart->Shown()->person, QString());
         QVERIFY(harness.prompter.shown.isEmpty());
 
-        // Ben was born after the last year the birthday box lists.
+        // Ben was born after the last year the birthday box lists: the
+        // dialog stays, and says why.
+        QTest::keyClick(chart, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(dialog->isVisible());
         table->setCurrentIndex(table->model()->index(1, 0));
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdShowChart")), Qt::LeftButton);
         auto* note = dialog->findChild<QLabel*>(QStringLiteral("lblNote"));
+        QVERIFY(dialog->isVisible());
         QVERIFY(note->isVisible());
         QVERIFY2(note->text().contains(QStringLiteral("2020")), qPrintable(note->text()));
         QCOMPARE(harness.Box("cboBirthYear")->currentText(), QStringLiteral("1984"));
