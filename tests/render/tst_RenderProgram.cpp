@@ -210,6 +210,40 @@ private slots:
 
     // The pages, their size and orientation, and every month by name; and
     // the report page's curves as the vector dashes of their line styles.
+    // The calendar picture keeps its key inside it: a month alone is
+    // narrower than the key's lines, which then wrap instead of running off
+    // the right edge. The picture's right margin stays white.
+    void plannerPictureHoldsItsWholeKey_data()
+    {
+        QTest::addColumn<int>("months");
+        QTest::addColumn<int>("scale");
+        for (const int months : { 1, 2, 12 })
+            for (const int scale : { 1, 2 })
+                QTest::addRow("%d months at scale %d", months, scale) << months << scale;
+    }
+
+    void plannerPictureHoldsItsWholeKey()
+    {
+        QFETCH(int, months);
+        QFETCH(int, scale);
+        const QString path = folder.filePath(QStringLiteral("planner-%1-%2.png").arg(months).arg(scale));
+        const Run run = Render({ QStringLiteral("--birth=1980-01-04"), QStringLiteral("--report=2024-06-15"),
+            QStringLiteral("--planner"), path, QStringLiteral("--months"), QString::number(months),
+            QStringLiteral("--scale"), QString::number(scale) });
+        QCOMPARE(run.status, 0);
+        const QImage picture = QImage(path).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!picture.isNull());
+        const int margin = 8 * scale;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = picture.width() - margin; x < picture.width(); ++x)
+                if (picture.pixel(x, y) != qRgb(255, 255, 255))
+                    QFAIL(qPrintable(QStringLiteral("drawn at the right edge: %1, %2 of %3 x %4")
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(picture.width())
+                                         .arg(picture.height())));
+    }
+
     void writesThePlannerAndTheStyledReport_data()
     {
         QTest::addColumn<QStringList>("options");
