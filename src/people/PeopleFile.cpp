@@ -1,12 +1,13 @@
 #include "people/PeopleFile.h"
 
+#include "files/WholeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -174,11 +175,9 @@ bool PeopleFile::Save(const PeopleList& list, QString& error)
                     .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
         return false;
     }
-    QSaveFile file(path);
-    const QByteArray json = PeopleJson(list);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-        error = QStringLiteral("%1 could not be written (%2).").arg(QDir::toNativeSeparators(path), file.errorString());
-        file.cancelWriting();
+    const QString problem = files::WriteWholeFile(path, PeopleJson(list));
+    if (!problem.isEmpty()) {
+        error = QStringLiteral("%1 could not be written (%2).").arg(QDir::toNativeSeparators(path), problem);
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "chart/ChartPlot.h"
 #include "chart/Compatibility.h"
 #include "chart/ValueTable.h"
+#include "render/ImageOutput.h"
 #include "ui/chart/ChartArea.h"
 #include "ui/chart/ComparisonPicture.h"
 #include "ui/report/ComparisonPage.h"
@@ -26,8 +27,8 @@ bool WriteComparisonPicture(QIODevice& file, const RenderOptions& options, std::
             + std::to_string(options.scale);
         return false;
     }
-    if (!picture.save(&file, "PNG")) {
-        error = "cannot write " + options.output + ": the PNG could not be encoded";
+    if (!WritePng(file, picture)) {
+        error = "the PNG could not be encoded";
         return false;
     }
     return true;
@@ -46,7 +47,7 @@ bool WriteComparisonPage(QIODevice& file, const RenderOptions& options, std::str
     writer.setCreator(QStringLiteral("biorhythm-render"));
     QPainter painter;
     if (!painter.begin(&writer)) {
-        error = "cannot write " + options.output + ": the PDF could not be made";
+        error = "the PDF could not be made";
         return false;
     }
     const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
@@ -54,7 +55,7 @@ bool WriteComparisonPage(QIODevice& file, const RenderOptions& options, std::str
         { QString::fromStdString(options.name), options.birth, QString::fromStdString(options.compareName),
             *options.compare, options.report });
     if (!painter.end()) {
-        error = "cannot write " + options.output + ": the PDF could not be made";
+        error = "the PDF could not be made";
         return false;
     }
     return true;

@@ -11,7 +11,7 @@ class QIODevice;
 
 namespace render {
 
-// Each needs options.compare; false with a reason in error when it fails.
+// Each needs options.compare; false with the reason in error when it fails.
 bool WriteComparisonPicture(QIODevice& file, const RenderOptions& options, std::string& error);
 bool WriteComparisonPage(QIODevice& file, const RenderOptions& options, std::string& error);
 std::string CompatibilityText(const RenderOptions& options);

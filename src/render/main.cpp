@@ -11,7 +11,9 @@
 #include "chart/DateComposition.h"
 #include "chart/Planner.h"
 #include "chart/ValueTable.h"
+#include "files/WholeFile.h"
 #include "render/ComparisonOutput.h"
+#include "render/ImageOutput.h"
 #include "render/RenderOptions.h"
 #include "ui/Look.h"
 #include "ui/chart/ChartArea.h"
@@ -25,7 +27,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <iostream>
@@ -50,19 +51,38 @@ int Fail(const std::string& message)
 // Opened first, so that an unwritable name fails before anything is drawn.
 // The content goes to a file beside the target and is renamed over it when
 // complete: never a partial or empty file under the name.
-std::unique_ptr<QSaveFile> OpenTarget(const std::string& path, std::string& error)
+std::unique_ptr<files::WholeFile> OpenTarget(const std::string& path, std::string& error)
 {
-    auto file = std::make_unique<QSaveFile>(QString::fromStdString(path));
-    if (!file->open(QIODevice::WriteOnly)) {
-        error = "cannot write " + path + ": " + file->errorString().toStdString();
+    auto file = std::make_unique<files::WholeFile>(QString::fromStdString(path));
+    if (!file->Open()) {
+        error = "cannot write " + path + ": " + file->Error().toStdString();
         return nullptr;
     }
     return file;
 }
 
+// Puts a target in place; false, with why, when any of it could not be
+// written.
+bool CommitTarget(files::WholeFile& file, std::string& error)
+{
+    if (file.Commit())
+        return true;
+    error = "cannot write " + file.Path().toStdString() + ": " + file.Error().toStdString();
+    return false;
+}
+
+// A target whose writer stopped: the file's reason when a write failed, else
+// the writer's; the earlier file under the name stays.
+int FailTarget(files::WholeFile& file, const std::string& writerSays)
+{
+    const std::string reason = file.ReasonOr(QString::fromStdString(writerSays)).toStdString();
+    file.Cancel();
+    return Fail("cannot write " + file.Path().toStdString() + ": " + reason);
+}
+
 // A text output: standard output when file is null, else its file, opened
 // beforehand and completed here.
-bool WriteText(const std::string& path, QSaveFile* file, const std::string& text, std::string& error)
+bool WriteText(files::WholeFile* file, const std::string& text, std::string& error)
 {
     if (file == nullptr) {
         std::cout << text << std::flush;
@@ -70,12 +90,11 @@ bool WriteText(const std::string& path, QSaveFile* file, const std::string& text
             error = "cannot write to standard output";
         return static_cast<bool>(std::cout);
     }
-    if (file->write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())
-        || !file->commit()) {
-        error = "cannot write " + path + ": " + file->errorString().toStdString();
+    if (!file->Write(QByteArray::fromStdString(text))) {
+        error = "cannot write " + file->Path().toStdString() + ": " + file->Error().toStdString();
         return false;
     }
-    return true;
+    return CommitTarget(*file, error);
 }
 
 std::string CriticalDaysText(const render::RenderOptions& options)
@@ -93,7 +112,7 @@ QPageSize PageSizeOf(const render::RenderOptions& options)
     return QPageSize(options.page == render::PageSize::Letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-bool WriteReportPage(QSaveFile& file, const render::RenderOptions& options)
+bool WriteReportPage(QIODevice& file, const render::RenderOptions& options)
 {
     QPdfWriter writer(&file);
     writer.setPageSize(PageSizeOf(options));
@@ -117,7 +136,7 @@ std::optional<std::chrono::year_month_day> Today()
         std::chrono::day { static_cast<unsigned>(today.day()) } };
 }
 
-bool WritePlannerPdf(QSaveFile& file, const render::RenderOptions& options, const chart::Planner& planner)
+bool WritePlannerPdf(QIODevice& file, const render::RenderOptions& options, const chart::Planner& planner)
 {
     QPdfWriter writer(&file);
     writer.setPageSize(PageSizeOf(options));
@@ -138,7 +157,7 @@ bool WritePlannerPdf(QSaveFile& file, const render::RenderOptions& options, cons
     return painter.end();
 }
 
-bool WritePlannerPng(QSaveFile& file, const render::RenderOptions& options, const chart::Planner& planner)
+bool WritePlannerPng(QIODevice& file, const render::RenderOptions& options, const chart::Planner& planner)
 {
     const QSizeF size = ui::PlannerCalendarSize(planner);
     QImage picture((size * options.scale).toSize(), QImage::Format_RGB32);
@@ -146,7 +165,7 @@ bool WritePlannerPng(QSaveFile& file, const render::RenderOptions& options, cons
     QPainter painter(&picture);
     ui::DrawPlannerCalendar(painter, planner, QLocale(), { Today(), std::nullopt });
     painter.end();
-    return picture.save(&file, "PNG");
+    return render::WritePng(file, picture);
 }
 
 } // namespace
@@ -169,19 +188,19 @@ int main(int argc, char* argv[])
     const auto& options = std::get<render::RenderOptions>(parsed);
 
     std::string error;
-    std::unique_ptr<QSaveFile> file;
+    std::unique_ptr<files::WholeFile> file;
     if (!options.output.empty() && !(file = OpenTarget(options.output, error)))
         return Fail(error);
-    std::unique_ptr<QSaveFile> valuesFile;
+    std::unique_ptr<files::WholeFile> valuesFile;
     if (!options.values.empty() && options.values != "-" && !(valuesFile = OpenTarget(options.values, error)))
         return Fail(error);
-    std::unique_ptr<QSaveFile> criticalFile;
+    std::unique_ptr<files::WholeFile> criticalFile;
     if (!options.critical.empty() && options.critical != "-" && !(criticalFile = OpenTarget(options.critical, error)))
         return Fail(error);
-    std::unique_ptr<QSaveFile> plannerFile;
+    std::unique_ptr<files::WholeFile> plannerFile;
     if (!options.planner.empty() && !(plannerFile = OpenTarget(options.planner, error)))
         return Fail(error);
-    std::unique_ptr<QSaveFile> compatibilityFile;
+    std::unique_ptr<files::WholeFile> compatibilityFile;
     if (!options.compatibility.empty() && options.compatibility != "-"
         && !(compatibilityFile = OpenTarget(options.compatibility, error)))
         return Fail(error);
@@ -212,12 +231,10 @@ int main(int argc, char* argv[])
 
     if (file && options.compare) {
         const bool written = options.format == render::OutputFormat::Png
-            ? render::WriteComparisonPicture(*file, options, error)
-            : render::WriteComparisonPage(*file, options, error);
-        if (!written) {
-            file->cancelWriting();
-            return Fail(error);
-        }
+            ? render::WriteComparisonPicture(file->Device(), options, error)
+            : render::WriteComparisonPage(file->Device(), options, error);
+        if (!written)
+            return FailTarget(*file, error);
     } else if (file && options.format == render::OutputFormat::Png) {
         ui::ChartArea area;
         area.SetScaleWidth(chart::kChartDays);
@@ -228,36 +245,30 @@ int main(int argc, char* argv[])
         if (picture.devicePixelRatio() != options.scale)
             return Fail("the display platform draws at ratio " + std::to_string(picture.devicePixelRatio()) + ", not "
                 + std::to_string(options.scale));
-        if (!picture.toImage().save(file.get(), "PNG")) {
-            file->cancelWriting();
-            return Fail("cannot write " + options.output + ": the PNG could not be encoded");
-        }
-    } else if (file && !WriteReportPage(*file, options)) {
-        file->cancelWriting();
-        return Fail("cannot write " + options.output + ": the PDF could not be made");
+        if (!render::WritePng(file->Device(), picture.toImage()))
+            return FailTarget(*file, "the PNG could not be encoded");
+    } else if (file && !WriteReportPage(file->Device(), options)) {
+        return FailTarget(*file, "the PDF could not be made");
     }
 
-    if (!options.values.empty()
-        && !WriteText(options.values, valuesFile.get(), chart::ValuesCsv(options.birth, options.report), error))
+    if (!options.values.empty() && !WriteText(valuesFile.get(), chart::ValuesCsv(options.birth, options.report), error))
         return Fail(error);
-    if (!options.critical.empty() && !WriteText(options.critical, criticalFile.get(), CriticalDaysText(options), error))
+    if (!options.critical.empty() && !WriteText(criticalFile.get(), CriticalDaysText(options), error))
         return Fail(error);
     if (plannerFile) {
         const chart::Planner planner(options.birth, options.report, options.months);
         const bool written = options.plannerFormat == render::OutputFormat::Pdf
-            ? WritePlannerPdf(*plannerFile, options, planner)
-            : WritePlannerPng(*plannerFile, options, planner);
-        if (!written) {
-            plannerFile->cancelWriting();
-            return Fail("cannot write " + options.planner + ": the planner could not be made");
-        }
-        if (!plannerFile->commit())
-            return Fail("cannot write " + options.planner + ": " + plannerFile->errorString().toStdString());
+            ? WritePlannerPdf(plannerFile->Device(), options, planner)
+            : WritePlannerPng(plannerFile->Device(), options, planner);
+        if (!written)
+            return FailTarget(*plannerFile, "the planner could not be made");
+        if (!CommitTarget(*plannerFile, error))
+            return Fail(error);
     }
     if (!options.compatibility.empty()
-        && !WriteText(options.compatibility, compatibilityFile.get(), render::CompatibilityText(options), error))
+        && !WriteText(compatibilityFile.get(), render::CompatibilityText(options), error))
         return Fail(error);
-    if (file && !file->commit())
-        return Fail("cannot write " + options.output + ": " + file->errorString().toStdString());
+    if (file && !CommitTarget(*file, error))
+        return Fail(error);
     return 0;
 }

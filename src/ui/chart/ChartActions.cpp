@@ -2,6 +2,7 @@
 
 #include "app/MessagePrompter.h"
 #include "chart/ValueTable.h"
+#include "files/WholeFile.h"
 #include "ui/Look.h"
 #include "ui/chart/ChartArea.h"
 #include "ui/chart/ChartPicture.h"
@@ -20,7 +21,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace ui {
@@ -189,22 +189,10 @@ void ChartActions::ExportValues()
 
 bool ChartActions::Write(const QString& path, const QByteArray& data)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        ShowSaveFailure(path, file.errorString());
-        return false;
-    }
-    if (file.write(data) != data.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        ShowSaveFailure(path, reason);
-        return false;
-    }
-    if (!file.commit()) {
-        ShowSaveFailure(path, file.errorString());
-        return false;
-    }
-    return true;
+    const QString problem = files::WriteWholeFile(path, data);
+    if (!problem.isEmpty())
+        ShowSaveFailure(path, problem);
+    return problem.isEmpty();
 }
 
 void ChartActions::ShowSaveFailure(const QString& path, const QString& reason)
