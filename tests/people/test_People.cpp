@@ -127,6 +127,7 @@ TEST_F(PeopleFileTest, AnUnreadableFileIsKeptAsideNeverOverwritten)
     people::PeopleList list;
     list.Add({ QStringLiteral("Ben"), year { 1990 } / May / 5 }, kToday);
     QStringList asides;
+    QStringList problems;
     for (const QByteArray& contents : broken) {
         Put(path, contents);
         people::PeopleFile file(path);
@@ -141,7 +142,10 @@ TEST_F(PeopleFileTest, AnUnreadableFileIsKeptAsideNeverOverwritten)
         EXPECT_EQ(Contents(file.AsidePath()), contents);
         EXPECT_EQ(people::PeopleFile(path).Load().list, list);
         asides << file.AsidePath();
+        problems << loaded.problem;
     }
+    // Said of the file, for the sentence that reports it to end.
+    EXPECT_EQ(problems[3], QStringLiteral("entry 2 repeats the name \"A\" of an earlier entry"));
     EXPECT_EQ(asides.front(), path + QStringLiteral(".unreadable"));
     EXPECT_EQ(asides.back(), path + QStringLiteral(".unreadable-5"));
 }
