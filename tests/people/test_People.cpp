@@ -61,6 +61,7 @@ TEST(PeopleList, RefusesWhatTheUserWouldNotWant)
         { QStringLiteral(" Anna\u00a0"), year { 1990 } / 1 / 1, Refusal::DuplicateName },
         { QStringLiteral("Ann\na"), year { 1990 } / 1 / 1, Refusal::ControlInName },
         { Repeated(QStringLiteral("x"), 101), year { 1990 } / 1 / 1, Refusal::LongName },
+        { QStringLiteral("Leap"), year { 1985 } / February / 29, Refusal::NoSuchDay },
         { QStringLiteral("Old"), year { 1899 } / December / 31, Refusal::TooEarly },
         { QStringLiteral("Soon"), year { 2024 } / March / 18, Refusal::InTheFuture },
         // Case-sensitive, 100 characters even beyond the BMP, the first and
