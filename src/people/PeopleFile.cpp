@@ -51,6 +51,31 @@ QByteArray JsonString(const QString& text)
     return array.sliced(1, array.size() - 2);
 }
 
+// What is wrong with the file's entry `number`, in words for a file rather
+// than the Add dialog's advice to someone typing, and with no full stop: the
+// message that reports the file ends the sentence.
+QString EntryProblem(int number, Refusal refusal, const QString& name)
+{
+    const QString entry = QString::number(number);
+    switch (refusal) {
+    case Refusal::EmptyName:
+        return QStringLiteral("entry %1 has no name").arg(entry);
+    case Refusal::LongName:
+        return QStringLiteral("the name in entry %1 is longer than %2 characters").arg(entry).arg(kMaxNameLength);
+    case Refusal::ControlInName:
+        return QStringLiteral("the name in entry %1 holds a tab or a line break").arg(entry);
+    case Refusal::DuplicateName:
+        return QStringLiteral("entry %1 repeats the name \"%2\" of an earlier entry").arg(entry, name);
+    case Refusal::TooEarly:
+        return QStringLiteral("the birthday in entry %1 is before 1 January 1900").arg(entry);
+    case Refusal::None:
+    case Refusal::NoSuchDay: // the reader has checked the date
+    case Refusal::InTheFuture: // not checked for a file
+        break;
+    }
+    return QStringLiteral("entry %1 is not a name with a birthday").arg(entry);
+}
+
 } // namespace
 
 QString DefaultPeoplePath()
@@ -111,7 +136,7 @@ std::variant<PeopleList, QString> ParsePeopleJson(const QByteArray& json)
             return QStringLiteral("entry %1 is not a name with a birthday").arg(number);
         const Refusal refusal = list.Append({ name.toString(), *date });
         if (refusal != Refusal::None)
-            return QStringLiteral("entry %1: %2").arg(number).arg(RefusalText(refusal, name.toString().trimmed()));
+            return EntryProblem(number, refusal, TrimmedName(name.toString()));
     }
     return list;
 }

@@ -1,12 +1,13 @@
 #include "people/PeopleList.h"
 
 #include <QList>
+#include <QLocale>
 
 #include <algorithm>
 
 namespace people {
 
-QString RefusalText(Refusal refusal, const QString& name)
+QString RefusalText(Refusal refusal, const QString& name, std::chrono::year_month_day birthday)
 {
     switch (refusal) {
     case Refusal::None:
@@ -19,6 +20,11 @@ QString RefusalText(Refusal refusal, const QString& name)
         return QStringLiteral("A name cannot hold tabs or line breaks.");
     case Refusal::DuplicateName:
         return QStringLiteral("\"%1\" is already in the list. Please choose another name.").arg(name);
+    case Refusal::NoSuchDay:
+        return QStringLiteral("%1 %2 has no day %3.")
+            .arg(QLocale().monthName(static_cast<int>(static_cast<unsigned>(birthday.month())), QLocale::LongFormat))
+            .arg(static_cast<int>(birthday.year()))
+            .arg(static_cast<unsigned>(birthday.day()));
     case Refusal::TooEarly:
         return QStringLiteral("The birthday cannot be before 1 January 1900.");
     case Refusal::InTheFuture:
@@ -51,7 +57,9 @@ Refusal PeopleList::Check(
     for (std::size_t i = 0; i < people.size(); ++i)
         if (people[i].name == name && i != replacing)
             return Refusal::DuplicateName;
-    if (!person.birthday.ok() || person.birthday < kFirstBirthday)
+    if (!person.birthday.ok())
+        return Refusal::NoSuchDay;
+    if (person.birthday < kFirstBirthday)
         return Refusal::TooEarly;
     if (today && person.birthday > *today)
         return Refusal::InTheFuture;

@@ -28,10 +28,11 @@ inline constexpr int kMaxNameLength = 100;
 inline constexpr std::chrono::year_month_day kFirstBirthday { std::chrono::year { 1900 }, std::chrono::January,
     std::chrono::day { 1 } };
 
-enum class Refusal { None, EmptyName, LongName, ControlInName, DuplicateName, TooEarly, InTheFuture };
+enum class Refusal { None, EmptyName, LongName, ControlInName, DuplicateName, NoSuchDay, TooEarly, InTheFuture };
 
-// One sentence for the user, naming the name where it matters.
-QString RefusalText(Refusal refusal, const QString& name);
+// One sentence for the user, naming the name, or the month and day that do
+// not meet, where it matters.
+QString RefusalText(Refusal refusal, const QString& name, std::chrono::year_month_day birthday = {});
 
 // The name as the list keeps it: blanks at either end removed.
 QString TrimmedName(const QString& typed);
@@ -47,9 +48,9 @@ public:
     // Why person (name trimmed first) cannot join the list, or stand at
     // `replacing` in place of whoever is there; Refusal::None when it can.
     // Names are unique as written, case and all: "anna" and "Anna" are two.
-    // A birthday runs from 1 January 1900 to today; today is null when the
-    // check is of a file, whose birthdays were checked when they were added
-    // (a clock set back must not cost the user the list).
+    // A birthday is a day its month has, from 1 January 1900 to today; today
+    // is null when the check is of a file, whose birthdays were checked when
+    // they were added (a clock set back must not cost the user the list).
     Refusal Check(const Person& person, std::optional<std::size_t> replacing,
         std::optional<std::chrono::year_month_day> today) const;
 

@@ -61,6 +61,7 @@ TEST(PeopleList, RefusesWhatTheUserWouldNotWant)
         { QStringLiteral(" Anna\u00a0"), year { 1990 } / 1 / 1, Refusal::DuplicateName },
         { QStringLiteral("Ann\na"), year { 1990 } / 1 / 1, Refusal::ControlInName },
         { Repeated(QStringLiteral("x"), 101), year { 1990 } / 1 / 1, Refusal::LongName },
+        { QStringLiteral("Leap"), year { 1985 } / February / 29, Refusal::NoSuchDay },
         { QStringLiteral("Old"), year { 1899 } / December / 31, Refusal::TooEarly },
         { QStringLiteral("Soon"), year { 2024 } / March / 18, Refusal::InTheFuture },
         // Case-sensitive, 100 characters even beyond the BMP, the first and
@@ -127,6 +128,7 @@ TEST_F(PeopleFileTest, AnUnreadableFileIsKeptAsideNeverOverwritten)
     people::PeopleList list;
     list.Add({ QStringLiteral("Ben"), year { 1990 } / May / 5 }, kToday);
     QStringList asides;
+    QStringList problems;
     for (const QByteArray& contents : broken) {
         Put(path, contents);
         people::PeopleFile file(path);
@@ -141,7 +143,10 @@ TEST_F(PeopleFileTest, AnUnreadableFileIsKeptAsideNeverOverwritten)
         EXPECT_EQ(Contents(file.AsidePath()), contents);
         EXPECT_EQ(people::PeopleFile(path).Load().list, list);
         asides << file.AsidePath();
+        problems << loaded.problem;
     }
+    // Said of the file, for the sentence that reports it to end.
+    EXPECT_EQ(problems[3], QStringLiteral("entry 2 repeats the name \"A\" of an earlier entry"));
     EXPECT_EQ(asides.front(), path + QStringLiteral(".unreadable"));
     EXPECT_EQ(asides.back(), path + QStringLiteral(".unreadable-5"));
 }

@@ -309,7 +309,8 @@ private slots:
         QTest::mouseClick(peopleDialog->findChild<QPushButton*>(QStringLiteral("cmdCompare")), Qt::LeftButton);
         auto* compare = harness.window->findChild<QWidget*>(QStringLiteral("frmCompare"));
         QVERIFY(compare != nullptr && compare->isVisible());
-        ui::PersonDialog add(QStringLiteral("Add Person"), { QString(), 1980y / January / 4d }, {}, nullptr);
+        ui::PersonDialog add(
+            QStringLiteral("Add Person"), { QString(), 1980y / January / 4d }, {}, harness.prompter, nullptr);
         add.show();
         for (QWidget* window : { peopleDialog, compare, static_cast<QWidget*>(&add) }) {
             QStringList nameless;

@@ -21,6 +21,32 @@ namespace {
 
 constexpr int kVisibleRows = 10;
 
+// The control a refused birthday sends the user back to: the first of year,
+// month and day that goes past the limit it broke.
+PersonDialog::Fault FaultOf(
+    people::Refusal refusal, std::chrono::year_month_day birthday, std::chrono::year_month_day today)
+{
+    using Fault = PersonDialog::Fault;
+    switch (refusal) {
+    case people::Refusal::None:
+        return Fault::None;
+    case people::Refusal::EmptyName:
+    case people::Refusal::LongName:
+    case people::Refusal::ControlInName:
+    case people::Refusal::DuplicateName:
+        return Fault::Name;
+    case people::Refusal::NoSuchDay:
+        return Fault::Day;
+    case people::Refusal::TooEarly:
+    case people::Refusal::InTheFuture:
+        break;
+    }
+    const std::chrono::year_month_day limit = refusal == people::Refusal::TooEarly ? people::kFirstBirthday : today;
+    if (birthday.year() != limit.year())
+        return Fault::Year;
+    return birthday.month() != limit.month() ? Fault::Month : Fault::Day;
+}
+
 } // namespace
 
 PeopleDialog::PeopleDialog(PeopleServices withServices, QWidget* owner)
@@ -134,8 +160,14 @@ void PeopleDialog::Refresh(std::optional<std::size_t> select)
     // The name takes what the other columns leave: names are what vary.
     tblPeople->resizeColumnsToContents();
     tblPeople->horizontalHeader()->setSectionResizeMode(PeopleModel::NameColumn, QHeaderView::Stretch);
-    if (select && !list.IsEmpty())
-        tblPeople->setCurrentIndex(model->index(static_cast<int>(std::min(*select, list.Size() - 1)), 0));
+    if (select && !list.IsEmpty()) {
+        const QModelIndex row = model->index(static_cast<int>(std::min(*select, list.Size() - 1)), 0);
+        tblPeople->setCurrentIndex(row);
+        // Making the row current scrolls while the view is still catching up
+        // with the new list, which left a row added to a long list, or moved,
+        // out of sight: it is brought into sight once more.
+        tblPeople->scrollTo(row);
+    }
     EnableButtons();
 }
 
@@ -161,22 +193,27 @@ void PeopleDialog::EnableButtons()
             selection, &QItemSelectionModel::currentChanged, this, &PeopleDialog::EnableButtons, Qt::UniqueConnection);
 }
 
-std::optional<people::Person> PeopleDialog::AskPerson(
-    const QString& title, const people::Person& initial, std::optional<std::size_t> replacing)
+void PeopleDialog::AskPerson(const QString& title, const people::Person& initial, std::optional<std::size_t> replacing)
 {
     PersonDialog dialog(
         title, initial,
         [this, replacing](const people::Person& person) {
-            const people::Refusal refusal = list.Check(person, replacing, services.today());
-            if (refusal != people::Refusal::None)
-                services.prompter.Show(
-                    people::RefusalText(refusal, person.name), app::MessageIcon::Critical, app::MessageButtons::Ok);
-            return refusal == people::Refusal::None;
+            const std::chrono::year_month_day today = services.today();
+            people::PeopleList changed = list;
+            const people::Refusal refusal
+                = replacing ? changed.Replace(*replacing, person, today) : changed.Add(person, today);
+            if (refusal != people::Refusal::None) {
+                services.prompter.Show(people::RefusalText(refusal, person.name, person.birthday),
+                    app::MessageIcon::Critical, app::MessageButtons::Ok);
+                return FaultOf(refusal, person.birthday, today);
+            }
+            // Saved while the dialog is up, so that a list that cannot be
+            // saved costs the user nothing they typed.
+            return Keep(changed, replacing.value_or(changed.Size() - 1)) ? PersonDialog::Fault::None
+                                                                         : PersonDialog::Fault::Elsewhere;
         },
-        this);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.Person();
+        services.prompter, this);
+    dialog.exec();
 }
 
 void PeopleDialog::AddPerson()
@@ -185,26 +222,13 @@ void PeopleDialog::AddPerson()
     std::chrono::year_month_day birthday = services.birthdayInBoxes().value_or(today);
     if (birthday > today || birthday < people::kFirstBirthday)
         birthday = today;
-    const std::optional<people::Person> person = AskPerson(QStringLiteral("Add Person"), { QString(), birthday }, {});
-    if (!person)
-        return;
-    people::PeopleList changed = list;
-    if (changed.Add(*person, today) == people::Refusal::None)
-        Keep(changed, changed.Size() - 1);
+    AskPerson(QStringLiteral("Add Person"), { QString(), birthday }, {});
 }
 
 void PeopleDialog::EditPerson()
 {
-    const std::optional<std::size_t> selected = Selected();
-    if (!selected)
-        return;
-    const std::optional<people::Person> person
-        = AskPerson(QStringLiteral("Edit Person"), list.People()[*selected], selected);
-    if (!person)
-        return;
-    people::PeopleList changed = list;
-    if (changed.Replace(*selected, *person, services.today()) == people::Refusal::None)
-        Keep(changed, selected);
+    if (const std::optional<std::size_t> selected = Selected())
+        AskPerson(QStringLiteral("Edit Person"), list.People()[*selected], selected);
 }
 
 void PeopleDialog::RemovePerson()

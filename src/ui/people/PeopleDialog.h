@@ -72,9 +72,10 @@ private:
     void Refresh(std::optional<std::size_t> select);
     std::optional<std::size_t> Selected() const;
     void EnableButtons();
-    // The add and edit dialog; the person as accepted, or none.
-    std::optional<people::Person> AskPerson(
-        const QString& title, const people::Person& initial, std::optional<std::size_t> replacing);
+    // The add and edit dialog: the person typed is added, or put at
+    // replacing, and saved at OK; the dialog stays open while the list
+    // refuses it or cannot be saved.
+    void AskPerson(const QString& title, const people::Person& initial, std::optional<std::size_t> replacing);
 
     PeopleServices services;
     people::PeopleFile file;

@@ -1,6 +1,7 @@
 #include "ui/people/PersonDialog.h"
 
 #include "app/DateText.h"
+#include "app/MessagePrompter.h"
 #include "ui/Look.h"
 
 #include <QComboBox>
@@ -15,19 +16,56 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace ui {
+namespace {
 
-PersonDialog::PersonDialog(const QString& title, const people::Person& initial, Checker check, QWidget* owner)
+// A spin box that holds what was typed, every digit of it, or nothing: a
+// plain QSpinBox drops a digit that takes the number past its range and puts
+// the nearest or the last number in place of text it cannot read, so a typed
+// 2030 became 203 and then another date. Here the range only bounds the
+// digits (any day 1 to 31, any four-digit year); nothing reads as 0 and
+// shows empty; the date is judged at OK.
+class TypedNumberBox final : public QSpinBox {
+public:
+    TypedNumberBox(int largest, QWidget* parent)
+        : QSpinBox(parent)
+    {
+        setRange(0, largest);
+        setKeyboardTracking(false);
+    }
+
+protected:
+    QValidator::State validate(QString& text, int& pos) const override
+    {
+        return text.isEmpty() ? QValidator::Acceptable : QSpinBox::validate(text, pos);
+    }
+    int valueFromText(const QString& text) const override { return text.isEmpty() ? 0 : QSpinBox::valueFromText(text); }
+    QString textFromValue(int value) const override { return value == 0 ? QString() : QSpinBox::textFromValue(value); }
+    // The arrows step through 1 to the largest, never to nothing.
+    StepEnabled stepEnabled() const override
+    {
+        StepEnabled enabled = StepNone;
+        if (value() > 1)
+            enabled |= StepDownEnabled;
+        if (value() < maximum())
+            enabled |= StepUpEnabled;
+        return enabled;
+    }
+};
+
+} // namespace
+
+PersonDialog::PersonDialog(
+    const QString& title, const people::Person& initial, Checker check, app::MessagePrompter& prompter, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , check(std::move(check))
+    , prompter(prompter)
     , lblName(new QLabel(QStringLiteral("&Name:"), this))
     , txtName(new QLineEdit(initial.name, this))
     , lblBirthday(new QLabel(QStringLiteral("&Birthday:"), this))
     , cboBirthMonth(new QComboBox(this))
-    , spnBirthDay(new QSpinBox(this))
-    , spnBirthYear(new QSpinBox(this))
+    , spnBirthDay(new TypedNumberBox(31, this))
+    , spnBirthYear(new TypedNumberBox(9999, this))
 {
     setObjectName(QStringLiteral("frmPerson"));
     setWindowTitle(title);
@@ -49,21 +87,10 @@ PersonDialog::PersonDialog(const QString& title, const people::Person& initial, 
     cboBirthMonth->setCurrentIndex(birthday.month() - 1);
     spnBirthYear->setObjectName(QStringLiteral("spnBirthYear"));
     spnBirthYear->setAccessibleName(QStringLiteral("Birth year"));
-    spnBirthYear->setRange(
-        static_cast<int>(people::kFirstBirthday.year()), std::max(QDate::currentDate().year(), birthday.year()));
     spnBirthYear->setValue(birthday.year());
     spnBirthDay->setObjectName(QStringLiteral("spnBirthDay"));
     spnBirthDay->setAccessibleName(QStringLiteral("Birth day"));
-    LimitDay();
     spnBirthDay->setValue(birthday.day());
-    // A typed day or year is read once it is complete, not digit by digit,
-    // so that typing 1984 never passes through the year 1.
-    for (QSpinBox* box : { spnBirthDay, spnBirthYear }) {
-        box->setKeyboardTracking(false);
-        box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    }
-    connect(cboBirthMonth, &QComboBox::currentIndexChanged, this, &PersonDialog::LimitDay);
-    connect(spnBirthYear, &QSpinBox::valueChanged, this, &PersonDialog::LimitDay);
     lblBirthday->setBuddy(cboBirthMonth);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -93,24 +120,50 @@ people::Person PersonDialog::Person() const
             std::chrono::day { static_cast<unsigned>(spnBirthDay->value()) } } };
 }
 
-void PersonDialog::LimitDay()
-{
-    // The day stays within its month: 31 January turned to February becomes
-    // its last day, not an impossible date.
-    spnBirthDay->setRange(1, QDate(spnBirthYear->value(), cboBirthMonth->currentIndex() + 1, 1).daysInMonth());
-}
-
 void PersonDialog::accept()
 {
     // A day or year still being typed counts.
     spnBirthDay->interpretText();
     spnBirthYear->interpretText();
-    if (check && !check(Person())) {
+    Fault fault = Fault::None;
+    if (spnBirthDay->value() == 0) {
+        prompter.Show(QStringLiteral("Please enter the day of the birthday."), app::MessageIcon::Critical,
+            app::MessageButtons::Ok);
+        fault = Fault::Day;
+    } else if (spnBirthYear->value() == 0) {
+        prompter.Show(QStringLiteral("Please enter the year of the birthday."), app::MessageIcon::Critical,
+            app::MessageButtons::Ok);
+        fault = Fault::Year;
+    } else if (check) {
+        fault = check(Person());
+    }
+    if (fault == Fault::None)
+        QDialog::accept();
+    else
+        FocusOn(fault);
+}
+
+void PersonDialog::FocusOn(Fault fault)
+{
+    switch (fault) {
+    case Fault::Name:
         txtName->setFocus(Qt::OtherFocusReason);
         txtName->selectAll();
-        return;
+        break;
+    case Fault::Month:
+        cboBirthMonth->setFocus(Qt::OtherFocusReason);
+        break;
+    case Fault::Day:
+    case Fault::Year: {
+        QSpinBox* box = fault == Fault::Day ? spnBirthDay : spnBirthYear;
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+        break;
     }
-    QDialog::accept();
+    case Fault::None:
+    case Fault::Elsewhere:
+        break;
+    }
 }
 
 } // namespace ui

@@ -2,9 +2,12 @@
 
 // The small dialog that adds a person or edits one: a name field, which has
 // the focus, and the birthday as month, day and year controls, in the order
-// of the main window's boxes; a typed day or year is taken as a whole, and
-// the day never runs past its month. Return accepts, Escape cancels; the caller checks what was typed and keeps the dialog open with
-// a message when the list refuses it.
+// of the main window's boxes. A typed day or year is taken as a whole and
+// exactly as typed, never trimmed to a range nor replaced by another number:
+// whether the date is one to keep is judged at OK, where a refusal is told
+// and the focus goes back to the control it is about. Return accepts, Escape
+// cancels; the caller checks and keeps the person at OK, so the dialog stays
+// open, with what was typed, while the list refuses it or cannot be saved.
 
 #include "people/PeopleList.h"
 
@@ -17,21 +20,31 @@ class QLabel;
 class QLineEdit;
 class QSpinBox;
 
+namespace app {
+class MessagePrompter;
+}
+
 namespace ui {
 
 class PersonDialog final : public QDialog {
     Q_OBJECT
 public:
-    // Whether the person can be kept; it tells the user why not.
-    using Checker = std::function<bool(const people::Person&)>;
+    // What a refusal is about: where the focus goes once the user is told.
+    enum class Fault { None, Name, Month, Day, Year, Elsewhere };
+    // Keeps the person, or tells the user why not and says which control
+    // the refusal is about: Fault::None when kept, Elsewhere when nothing
+    // typed is at fault (the list could not be saved).
+    using Checker = std::function<Fault(const people::Person&)>;
 
-    PersonDialog(const QString& title, const people::Person& initial, Checker check, QWidget* owner);
+    PersonDialog(const QString& title, const people::Person& initial, Checker check, app::MessagePrompter& prompter,
+        QWidget* owner);
 
     people::Person Person() const;
     void accept() override;
 
 private:
     Checker check;
+    app::MessagePrompter& prompter;
     QLabel* lblName = nullptr;
     QLineEdit* txtName = nullptr;
     QLabel* lblBirthday = nullptr;
@@ -39,7 +52,7 @@ private:
     QSpinBox* spnBirthDay = nullptr;
     QSpinBox* spnBirthYear = nullptr;
 
-    void LimitDay();
+    void FocusOn(Fault fault);
 };
 
 } // namespace ui

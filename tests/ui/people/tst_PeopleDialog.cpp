@@ -1,7 +1,8 @@
 // The People dialog in the main window, as a user meets it: Show Chart draws
 // exactly the chart the button draws for the same boxes, names the person
-// for the critical days and closes the dialog, which would hide the chart; a birthday the boxes cannot hold is kept
-// but not shown, and the dialog says why.
+// for the critical days and closes the dialog, which would hide the chart; a
+// birthday the boxes cannot hold is kept but not shown, and the dialog says
+// why. A birthday typed into the Add dialog is kept as typed or refused aloud.
 
 #include "MainWindowHarness.h"
 #include "people/PeopleFile.h"
@@ -9,14 +10,24 @@
 #include "ui/chart/ChartPicture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
+using testing_support::FocusedControl;
 using testing_support::MainWindowHarness;
 
 class TestPeopleDialog : public QObject {
@@ -71,6 +82,9 @@ private slots:
 
         // Ben was born after the last year the birthday box lists: the
         // dialog stays, and says why.
+        // The chart's shortcut is the chart's own: the click on the button
+        // took the focus, so the user comes back to the chart first.
+        chart->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(chart, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(dialog->isVisible());
         table->setCurrentIndex(table->model()->index(1, 0));
@@ -81,6 +95,80 @@ private slots:
         QVERIFY2(note->text().contains(QStringLiteral("2020")), qPrintable(note->text()));
         QCOMPARE(harness.Box("cboBirthYear")->currentText(), QStringLiteral("1984"));
         QCOMPARE(ui::ChartPicture(*chart), fromList);
+        QFile::remove(path);
+    }
+
+    // A birthday typed into the Add dialog is taken exactly or refused with
+    // a word, the focus back on what was refused; a list that cannot be
+    // saved keeps the dialog and what was typed; the new row is in sight.
+    void typedBirthdayIsTakenOrRefusedAloud()
+    {
+        using namespace std::chrono;
+        const QString path = people::DefaultPeoplePath();
+        const QString folder = QFileInfo(path).absolutePath();
+        people::PeopleList list;
+        for (int i = 0; i < 12; ++i)
+            list.Add({ QStringLiteral("Person %1").arg(i), 1980y / January / 1d }, 2024y / March / 17d);
+        QString error;
+        QVERIFY(people::PeopleFile(path).Save(list, error));
+        MainWindowHarness harness;
+        QVERIFY(harness.ShowActive());
+        harness.Find<QAction>("mnuPeople")->trigger();
+        auto* dialog = harness.window->findChild<QDialog*>(QStringLiteral("frmPeople"));
+        auto* table = dialog->findChild<QTableView*>(QStringLiteral("tblPeople"));
+        // Read; now a file stands where the list's folder was, so saving fails.
+        QVERIFY(QFile::remove(path) && QDir(folder).removeRecursively());
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        auto cleanUp = qScopeGuard([&] { QFile::remove(folder); });
+
+        bool driven = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* add = QApplication::activeModalWidget();
+            QVERIFY(add != nullptr);
+            auto closeAdd = qScopeGuard([add] { add->close(); });
+            QApplication::setActiveWindow(add); // as a window manager would
+            QVERIFY(QTest::qWaitForWindowActive(add));
+            auto type = [&](const char* box, const char* digits) {
+                auto* spin = add->findChild<QSpinBox*>(QString::fromLatin1(box));
+                spin->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(spin, QString::fromLatin1(digits));
+                return spin;
+            };
+            QTest::keyClicks(add->findChild<QLineEdit*>(QStringLiteral("txtName")), QStringLiteral("Zoe"));
+            QTest::keyClick(type("spnBirthYear", "2030"), Qt::Key_Return);
+            QVERIFY(add->isVisible());
+            QVERIFY(harness.prompter.shown.last().text.contains(QStringLiteral("after today")));
+            QCOMPARE(FocusedControl(), QStringLiteral("spnBirthYear"));
+            QCOMPARE(table->model()->rowCount(), 12);
+
+            QTest::keyClicks(add->findChild<QComboBox*>(QStringLiteral("cboBirthMonth")), QStringLiteral("Feb"));
+            type("spnBirthYear", "1984");
+            QTest::keyClick(type("spnBirthDay", "31"), Qt::Key_Return);
+            QVERIFY(add->isVisible());
+            QCOMPARE(harness.prompter.shown.last().text, QStringLiteral("February 1984 has no day 31."));
+            QCOMPARE(FocusedControl(), QStringLiteral("spnBirthDay"));
+
+            QTest::keyClick(type("spnBirthDay", "29"), Qt::Key_Return);
+            QVERIFY(add->isVisible());
+            QVERIFY(harness.prompter.shown.last().text.contains(QStringLiteral("could not be saved")));
+            QCOMPARE(add->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(), QStringLiteral("Zoe"));
+
+            QVERIFY(QFile::remove(folder));
+            QTest::mouseClick(add->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            QVERIFY(!add->isVisible());
+            closeAdd.dismiss();
+            driven = true;
+        });
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdAdd")), Qt::LeftButton);
+        QVERIFY(driven);
+        QCOMPARE(harness.prompter.shown.size(), 3);
+        QCOMPARE(people::PeopleFile(path).Load().list.People().back(),
+            (people::Person { QStringLiteral("Zoe"), 1984y / February / 29d }));
+        QCOMPARE(table->currentIndex().row(), 12);
+        QTRY_VERIFY(table->viewport()->rect().contains(table->visualRect(table->currentIndex())));
         QFile::remove(path);
     }
 };
