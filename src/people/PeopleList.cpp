@@ -51,10 +51,14 @@ Refusal PeopleList::Check(
     for (std::size_t i = 0; i < people.size(); ++i)
         if (people[i].name == name && i != replacing)
             return Refusal::DuplicateName;
-    if (!person.birthday.ok() || person.birthday < kFirstBirthday)
+    switch (CheckBirthday(person.birthday, today)) {
+    case BirthdayFault::TooEarly:
         return Refusal::TooEarly;
-    if (today && person.birthday > *today)
+    case BirthdayFault::InTheFuture:
         return Refusal::InTheFuture;
+    case BirthdayFault::None:
+        break;
+    }
     return Refusal::None;
 }
 
