@@ -59,10 +59,14 @@ Refusal PeopleList::Check(
             return Refusal::DuplicateName;
     if (!person.birthday.ok())
         return Refusal::NoSuchDay;
-    if (person.birthday < kFirstBirthday)
+    switch (CheckBirthday(person.birthday, today)) {
+    case BirthdayFault::TooEarly:
         return Refusal::TooEarly;
-    if (today && person.birthday > *today)
+    case BirthdayFault::InTheFuture:
         return Refusal::InTheFuture;
+    case BirthdayFault::None:
+        break;
+    }
     return Refusal::None;
 }
 

@@ -9,6 +9,8 @@
 // In: names and birthdays as the user types them, today's date. Out: the list
 // in the user's order, or the reason a person is refused.
 
+#include "people/BirthdayRange.h"
+
 #include <QString>
 
 #include <chrono>
@@ -25,8 +27,6 @@ struct Person {
 };
 
 inline constexpr int kMaxNameLength = 100;
-inline constexpr std::chrono::year_month_day kFirstBirthday { std::chrono::year { 1900 }, std::chrono::January,
-    std::chrono::day { 1 } };
 
 enum class Refusal { None, EmptyName, LongName, ControlInName, DuplicateName, NoSuchDay, TooEarly, InTheFuture };
 
@@ -48,9 +48,10 @@ public:
     // Why person (name trimmed first) cannot join the list, or stand at
     // `replacing` in place of whoever is there; Refusal::None when it can.
     // Names are unique as written, case and all: "anna" and "Anna" are two.
-    // A birthday is a day its month has, from 1 January 1900 to today; today
-    // is null when the check is of a file, whose birthdays were checked when
-    // they were added (a clock set back must not cost the user the list).
+    // A birthday is a day its month has, from 1 January 1900 to today
+    // (BirthdayRange.h); today is null when the check is of a file, whose
+    // birthdays were checked when they were added (a clock set back must not
+    // cost the user the list).
     Refusal Check(const Person& person, std::optional<std::size_t> replacing,
         std::optional<std::chrono::year_month_day> today) const;
 

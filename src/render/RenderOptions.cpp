@@ -1,6 +1,9 @@
 #include "render/RenderOptions.h"
 
 #include "chart/Planner.h"
+#include "chart/ValueTable.h"
+#include "people/BirthdayRange.h"
+#include "ui/main/DateEntry.h"
 
 #include <algorithm>
 #include <optional>
@@ -38,6 +41,23 @@ std::optional<std::chrono::year_month_day> ReadIsoDate(std::string_view text)
     if (!date.ok())
         return std::nullopt;
     return date;
+}
+
+// Why the birthday given to option as text is not one the people's list
+// would take; none when it is.
+std::optional<UsageError> BirthdayError(std::string_view option, const std::string& text,
+    std::chrono::year_month_day birthday, std::chrono::year_month_day today)
+{
+    switch (people::CheckBirthday(birthday, today)) {
+    case people::BirthdayFault::TooEarly:
+        return UsageError { std::string(option) + ": '" + text + "' is before "
+            + std::to_string(static_cast<int>(people::kFirstBirthday.year())) };
+    case people::BirthdayFault::InTheFuture:
+        return UsageError { std::string(option) + ": '" + text + "' is after today, " + chart::IsoDate(today) };
+    case people::BirthdayFault::None:
+        break;
+    }
+    return std::nullopt;
 }
 
 struct Collected {
@@ -111,7 +131,8 @@ std::optional<std::string> ReadName(std::string_view text)
     return std::string(text);
 }
 
-std::optional<UsageError> ReadPeopleOptions(const Collected& collected, RenderOptions& options)
+std::optional<UsageError> ReadPeopleOptions(
+    const Collected& collected, std::chrono::year_month_day today, RenderOptions& options)
 {
     if (collected.name) {
         const auto name = ReadName(*collected.name);
@@ -129,8 +150,8 @@ std::optional<UsageError> ReadPeopleOptions(const Collected& collected, RenderOp
     const auto second = ReadIsoDate(*collected.compare);
     if (!second)
         return UsageError { "--compare: '" + *collected.compare + "' is not a date of the form YYYY-MM-DD" };
-    if (*second < std::chrono::year { 1900 } / std::chrono::January / 1)
-        return UsageError { "--compare: '" + *collected.compare + "' is before 1900" };
+    if (auto error = BirthdayError("--compare", *collected.compare, *second, today))
+        return error;
     if (!collected.output && !collected.compatibility)
         return UsageError { "--compare needs --output or --compatibility" };
     options.compare = *second;
@@ -178,7 +199,7 @@ std::optional<std::string>* Slot(Collected& collected, std::string_view name)
 
 } // namespace
 
-ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments, std::chrono::year_month_day today)
 {
     if (std::any_of(arguments.begin(), arguments.end(),
             [](const std::string& argument) { return argument == "--help" || argument == "-h"; }))
@@ -208,7 +229,9 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
         if (equals != std::string_view::npos) {
             *slot = std::string(argument.substr(equals + 1));
         } else {
-            if (i + 1 == arguments.size())
+            // "--birth --report ..." leaves --birth without its date rather
+            // than taking the next option's name for it.
+            if (i + 1 == arguments.size() || arguments[i + 1].starts_with("--"))
                 return UsageError { std::string(name) + " needs a value" };
             *slot = arguments[++i];
         }
@@ -225,9 +248,16 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
     const auto birth = ReadIsoDate(*collected.birth);
     if (!birth)
         return UsageError { "--birth: '" + *collected.birth + "' is not a date of the form YYYY-MM-DD" };
+    if (auto error = BirthdayError("--birth", *collected.birth, *birth, today))
+        return *error;
     const auto report = ReadIsoDate(*collected.report);
     if (!report)
         return UsageError { "--report: '" + *collected.report + "' is not a date of the form YYYY-MM-DD" };
+    // The years of the main window's report year list.
+    if (report->year() < std::chrono::year { ui::kFirstListedYear }
+        || report->year() > std::chrono::year { ui::kLastReportYear })
+        return UsageError { "--report: '" + *collected.report + "' is not in the years "
+            + std::to_string(ui::kFirstListedYear) + " to " + std::to_string(ui::kLastReportYear) };
     options.birth = *birth;
     options.report = *report;
     if (collected.output) {
@@ -301,7 +331,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments)
             return UsageError { "--scale: '" + scale + "' is not a scale from 1 to 4" };
         options.scale = scale.front() - '0';
     }
-    if (auto error = ReadPeopleOptions(collected, options))
+    if (auto error = ReadPeopleOptions(collected, today, options))
         return *error;
     return options;
 }

@@ -52,18 +52,21 @@ struct UsageError {
 using ParsedArguments = std::variant<RenderOptions, HelpRequest, UsageError>;
 
 // The arguments after the program name. Options take their value as the next
-// argument or after "=". --birth and --report are required, and one or more
+// argument or after "="; a next argument that starts with "--" is the next
+// option, not a value. --birth and --report are required, and one or more
 // of --output, --values, --critical, --planner and --compatibility; the
 // output's and the planner's extension (.png or .pdf, in any case) picks its
 // format, and the critical days' (.ics or .csv) theirs. --scale is 1 to 4,
 // --page a4 or letter, --months 1 to 24 with --critical and 1 to 12 with
 // --planner. --line-styles takes no value and needs a PNG --output.
-// --compare takes a second birthday from 1900 on and asks for --output,
+// The dates are those the program's windows take: --birth and --compare are
+// birthdays from 1 January 1900 to today, --report a day in the main
+// window's report years, 1900 to 2099. --compare asks for --output,
 // --compatibility or both; --compatibility and --compare-name need
 // --compare. --name and --compare-name are 1 to 100 characters with no
 // control characters, blanks at the ends dropped. --help or -h anywhere asks
 // for the help text.
-ParsedArguments ParseArguments(const std::vector<std::string>& arguments);
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments, std::chrono::year_month_day today);
 
 std::string HelpText();
 

@@ -99,8 +99,12 @@ bool WriteText(files::WholeFile* file, const std::string& text, std::string& err
 
 std::string CriticalDaysText(const render::RenderOptions& options)
 {
-    const std::vector<chart::CriticalDay> days
+    std::vector<chart::CriticalDay> days
         = chart::CriticalDays(options.birth, options.report, chart::DaysInMonths(options.report, options.months));
+    // The cycles start at the birth: a report day before it lists the
+    // period's days from the birthday on, their offsets still from the
+    // report day.
+    std::erase_if(days, [&options](const chart::CriticalDay& day) { return day.date < options.birth; });
     if (options.criticalFormat == render::CriticalFormat::Csv)
         return chart::CriticalDaysCsv(days);
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
@@ -178,7 +182,7 @@ int main(int argc, char* argv[])
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const render::ParsedArguments parsed = render::ParseArguments(arguments);
+    const render::ParsedArguments parsed = render::ParseArguments(arguments, *Today());
     if (const auto* error = std::get_if<render::UsageError>(&parsed))
         return Fail(error->message + " (see --help)");
     if (std::holds_alternative<render::HelpRequest>(parsed)) {

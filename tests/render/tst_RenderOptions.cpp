@@ -9,6 +9,9 @@ using std::chrono::month;
 using std::chrono::year;
 using std::chrono::year_month_day;
 
+// The renderer's clock, pinned.
+constexpr year_month_day kToday { year { 2024 }, month { 3 }, day { 17 } };
+
 std::vector<std::string> Split(const QString& line)
 {
     std::vector<std::string> arguments;
@@ -40,7 +43,7 @@ private slots:
     {
         QFETCH(QString, line);
         QFETCH(int, scale);
-        const render::ParsedArguments parsed = render::ParseArguments(Split(line));
+        const render::ParsedArguments parsed = render::ParseArguments(Split(line), kToday);
         const auto* options = std::get_if<render::RenderOptions>(&parsed);
         QVERIFY(options);
         QVERIFY(options->birth == (year_month_day { year { 1980 }, month { 1 }, day { 4 } }));
@@ -49,11 +52,23 @@ private slots:
         QCOMPARE(options->scale, scale);
     }
 
+    // The ends of the windows' dates: birthdays from 1900 to today, report
+    // days in the main window's years.
+    void takesTheWindowsDatesToTheirEnds()
+    {
+        for (const QString& line : { QStringLiteral("--birth 1900-01-01 --report 2099-12-31 --compare 2024-03-17"),
+                 QStringLiteral("--birth 2024-03-17 --report 1900-01-01 --compare 1900-01-01") }) {
+            const render::ParsedArguments parsed
+                = render::ParseArguments(Split(line + QStringLiteral(" --output a.png")), kToday);
+            QVERIFY2(std::holds_alternative<render::RenderOptions>(parsed), qPrintable(line));
+        }
+    }
+
     void helpWinsOverEverythingElse()
     {
         for (const QString& line : { QStringLiteral("--help"), QStringLiteral("-h"), QStringLiteral("--bogus --help"),
                  QStringLiteral("--birth 1980-01-04 -h") }) {
-            const render::ParsedArguments parsed = render::ParseArguments(Split(line));
+            const render::ParsedArguments parsed = render::ParseArguments(Split(line), kToday);
             QVERIFY2(std::holds_alternative<render::HelpRequest>(parsed), qPrintable(line));
         }
         QVERIFY(render::HelpText().find("--scale") != std::string::npos);
@@ -75,6 +90,14 @@ private slots:
                                         << QStringLiteral("unexpected argument extra");
         QTest::newRow("value missing") << QStringLiteral("--report 1980-01-04 --birth")
                                        << QStringLiteral("--birth needs a value");
+        QTest::newRow("born tomorrow") << QStringLiteral("--birth 2024-03-18 --report 2024-01-01 --output a.png")
+                                       << QStringLiteral("--birth: '2024-03-18' is after today");
+        QTest::newRow("second born tomorrow")
+            << QStringLiteral("--birth 1980-01-04 --report 2024-01-01 --compare 2024-03-18 --output a.png")
+            << QStringLiteral("--compare: '2024-03-18' is after today");
+        QTest::newRow("report before the years")
+            << QStringLiteral("--birth 1980-01-04 --report 1899-12-31 --output a.png")
+            << QStringLiteral("--report: '1899-12-31'");
         QTest::newRow("given twice") << QStringLiteral("--birth 1980-01-04 --birth 1981-01-04")
                                      << QStringLiteral("--birth is given more than once");
         QTest::newRow("no such day") << QStringLiteral("--birth 2023-02-29 --report 2024-01-01 --output a.png")
@@ -103,7 +126,7 @@ private slots:
     {
         QFETCH(QString, line);
         QFETCH(QString, named);
-        const render::ParsedArguments parsed = render::ParseArguments(Split(line));
+        const render::ParsedArguments parsed = render::ParseArguments(Split(line), kToday);
         const auto* error = std::get_if<render::UsageError>(&parsed);
         QVERIFY(error);
         const QString message = QString::fromStdString(error->message);

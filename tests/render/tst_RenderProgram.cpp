@@ -3,6 +3,7 @@
 #include "ui/Look.h"
 #include "ui/chart/ChartArea.h"
 
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -330,6 +331,22 @@ private slots:
         QCOMPARE(written.readAll().toStdString(), csv);
     }
 
+    // The cycles start at the birth: a report day before it lists the
+    // critical days of its period from the birthday on, a treble day, with
+    // the offsets still counted from the report day.
+    void listsNoCriticalDayBeforeTheBirth()
+    {
+        QByteArray listed;
+        QCOMPARE(Render({ QStringLiteral("--birth=2000-02-29"), QStringLiteral("--report=1999-12-31"),
+                            QStringLiteral("--critical=-") },
+                     &listed)
+                     .status,
+            0);
+        const QList<QByteArray> rows = listed.split('\n');
+        QVERIFY2(rows.size() > 2, listed.constData());
+        QCOMPARE(rows.at(1), QByteArray("2000-02-29,60,treble,Physical+Emotional+Intellectual\r"));
+    }
+
     // Both people in one chart: the first person's curves, lines and labels
     // exactly as the single chart draws them, the second's in the gaps; the
     // page names both and gives the figures; the figures as CSV.
@@ -433,6 +450,20 @@ private slots:
             "none/r.csv");
         row("comparison in no folder",
             "--birth 1980-01-04 --report 2024-01-01 --compare 1990-01-01 --output none/r.png", "none/r.png");
+        // The dates the program's windows take: birthdays from 1900 to
+        // today, report days in the main window's years.
+        row("birthday before 1900", "--birth 1899-12-31 --report 2024-01-01 --output refused.png", "1899-12-31");
+        row("second birthday to come", "--birth 1980-01-04 --report 2024-01-01 --compare 2090-01-01 --output r.png",
+            "2090-01-01");
+        row("report day beyond the years", "--birth 1980-01-04 --report 9999-12-31 --critical refused.ics",
+            "9999-12-31");
+        row("option for a value", "--birth --report 2024-01-01 --output refused.png", "--birth needs a value");
+        // Two days on, so that a run across midnight still asks for a day to
+        // come; the day after today is checked in tst_RenderOptions.
+        const QString soon = QDate::currentDate().addDays(2).toString(Qt::ISODate);
+        QTest::newRow("birthday to come") << QStringList { QStringLiteral("--birth=") + soon,
+            QStringLiteral("--report=2024-01-01"), QStringLiteral("--values=refused.csv") }
+                                          << soon;
     }
 
     void refusalsLeaveNothing()
