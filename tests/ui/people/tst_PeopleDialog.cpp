@@ -1,7 +1,8 @@
 // The People dialog in the main window, as a user meets it: Show Chart draws
 // exactly the chart the button draws for the same boxes, names the person
 // for the critical days and closes the dialog, which would hide the chart; a birthday the boxes cannot hold is kept
-// but not shown, and the dialog says why.
+// but not shown, and the dialog says why. Its Compare window keeps its layout
+// when another person is chosen.
 
 #include "MainWindowHarness.h"
 #include "people/PeopleFile.h"
@@ -9,8 +10,11 @@
 #include "ui/chart/ChartPicture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -84,6 +88,47 @@ private slots:
         QCOMPARE(harness.Box("cboBirthYear")->currentText(), QStringLiteral("1984"));
         QCOMPARE(ui::ChartPicture(*chart), fromList);
         QFile::remove(path);
+    }
+
+    // Opened from the dialog and then given another second person: the
+    // figures' header still spans the table, and no curve of either person
+    // runs through a percent label's place.
+    void compareWindowAfterAnotherSecondPerson()
+    {
+        const testing_support::KeptAnna anna;
+        QVERIFY(anna.saved);
+        MainWindowHarness harness;
+        QVERIFY(harness.ShowActive());
+        harness.Find<QAction>("mnuPeople")->trigger();
+        auto* dialog = harness.window->findChild<QDialog*>(QStringLiteral("frmPeople"));
+        QVERIFY(dialog != nullptr);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdCompare")), Qt::LeftButton);
+        auto* compare = harness.window->findChild<QDialog*>(QStringLiteral("frmCompare"));
+        QVERIFY(compare != nullptr && QTest::qWaitForWindowExposed(compare));
+        auto* second = compare->findChild<QComboBox*>(QStringLiteral("cboSecond"));
+        QCOMPARE(second->currentIndex(), 1);
+        second->setCurrentIndex(0);
+        QApplication::processEvents();
+
+        const QHeaderView* header
+            = compare->findChild<QTableView*>(QStringLiteral("tblCompatibility"))->horizontalHeader();
+        QCOMPARE(header->length(), header->viewport()->width());
+
+        const QImage picture = compare->findChild<QLabel*>(QStringLiteral("picComparison"))
+                                   ->pixmap()
+                                   .toImage()
+                                   .convertToFormat(QImage::Format_RGB32);
+        const QList<QLabel*> labels = compare->findChildren<QLabel*>(QStringLiteral("lblPercent"));
+        QCOMPARE(labels.size(), 3);
+        for (const QLabel* label : labels) {
+            const QRect place = label->geometry() & picture.rect();
+            for (int y = place.top(); y <= place.bottom(); ++y)
+                for (int x = place.left(); x <= place.right(); ++x) {
+                    const QRgb pixel = picture.pixel(x, y);
+                    QVERIFY2(qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel),
+                        qPrintable(QStringLiteral("%1 at %2, %3").arg(label->text()).arg(x).arg(y)));
+                }
+        }
     }
 };
 
