@@ -2,6 +2,8 @@
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
 #include "ui/chart/ChartArea.h"
+#include "ui/planner/PlannerView.h"
+#include "ui/planner/PlannerWindow.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,11 +24,14 @@ struct Run {
     QString errors;
 };
 
-Run Render(const QStringList& arguments, QByteArray* output = nullptr, const QString& workingFolder = QString())
+Run Render(const QStringList& arguments, QByteArray* output = nullptr, const QString& workingFolder = QString(),
+    const QString& locale = QString())
 {
     QProcess process;
     process.setWorkingDirectory(workingFolder);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!locale.isEmpty())
+        environment.insert(QStringLiteral("LC_ALL"), locale);
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
     // As in a cron job or a container, where Qt would warn about it.
@@ -280,6 +285,44 @@ private slots:
                 dashes << match.next().captured(1).simplified();
         }
         QCOMPARE(dashes.size(), 2);
+    }
+
+    // The planner's weeks start where the user's locale starts them, in the
+    // renderer as in the window: the window's locale pinned in the process
+    // as the window tests pin it, the renderer's through the environment.
+    // The same calendar, pixel for pixel, in May 2001, away from any today.
+    void drawsThePlannerAsTheWindowInTheUsersLocale_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("environment");
+        QTest::newRow("English (United States), Sunday first")
+            << QLocale(QLocale::English, QLocale::UnitedStates) << QStringLiteral("en_US.UTF-8");
+        QTest::newRow("German, Monday first")
+            << QLocale(QLocale::German, QLocale::Germany) << QStringLiteral("de_DE.UTF-8");
+    }
+
+    void drawsThePlannerAsTheWindowInTheUsersLocale()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("Windows: Qt takes the user's locale from the system's settings, not from LC_ALL");
+#endif
+        QFETCH(QLocale, locale);
+        QFETCH(QString, environment);
+        const QString path = folder.filePath(QStringLiteral("planner-%1.png").arg(environment));
+        QCOMPARE(Render({ QStringLiteral("--birth=1980-01-04"), QStringLiteral("--report=2001-05-10"),
+                            QStringLiteral("--planner"), path },
+                     nullptr, QString(), environment)
+                     .status,
+            0);
+
+        const QLocale before;
+        QLocale::setDefault(locale);
+        ui::PlannerWindow window({}, nullptr);
+        using namespace std::chrono;
+        window.ShowChart(1980y / January / 4d, 2001y / May / 10d, std::nullopt);
+        const QImage shown = window.findChild<ui::PlannerView*>()->Picture().convertToFormat(QImage::Format_RGB32);
+        QLocale::setDefault(before);
+        QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32), shown);
     }
 
     void writesTheValues()
