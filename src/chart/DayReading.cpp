@@ -33,13 +33,16 @@ CycleReading ReadCycle(std::int64_t dayNumber, std::int16_t length)
 {
     const std::int64_t l = length;
     // In quarter days, so that L/4 and 3L/4 compare exactly for every length.
-    const std::int64_t quarters = 4 * FlooredRemainder(dayNumber, l);
+    // The day covers the quarters [start, start + 4); within one cycle the
+    // high lies at L quarters and the low at 3L.
+    const std::int64_t start = 4 * FlooredRemainder(dayNumber, l);
+    const auto within = [start](std::int64_t vertex) { return start <= vertex && vertex < start + 4; };
     CycleDirection direction = CycleDirection::Rising;
-    if (quarters == l)
+    if (within(l))
         direction = CycleDirection::High;
-    else if (quarters == 3 * l)
+    else if (within(3 * l))
         direction = CycleDirection::Low;
-    else if (quarters > l && quarters < 3 * l)
+    else if (start > l && start < 3 * l)
         direction = CycleDirection::Falling;
 
     return { CycleValue(static_cast<double>(dayNumber), length) * 100.0, direction, IsCritical(dayNumber, length) };

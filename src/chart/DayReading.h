@@ -10,8 +10,12 @@
 // rules, for a cycle of length L and r = n mod L (0 <= r < L):
 // - value: the cycle's value at the start of the day, v(n), the very point the
 //   chart's curve passes at that day's column, in percent;
-// - direction: at its high when r = L/4, at its low when r = 3L/4, falling
-//   between them, rising otherwise;
+// - direction: high on the day its high falls in, that is L/4 lies in
+//   [r, r + 1), low on the day its low falls in (3L/4 in [r, r + 1)), just as
+//   a day is critical for the crossing it holds; otherwise falling when the
+//   day starts between the high and the low, rising when it starts between a
+//   low and the next high. Only the 28-day cycle's highs and lows fall at the
+//   very start of a day; the others' fall a quarter or three quarters into one;
 // - critical: the cycle crosses 0% during the day, that is a crossing, at a
 //   day number jL or L/2 + jL for any whole j, lies in [n, n + 1). Every cycle
 //   is critical on the birthday and on the first day of each of its cycles

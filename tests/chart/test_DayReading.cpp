@@ -39,6 +39,41 @@ TEST(DayReading, NamesHighsLowsAndDirections)
     EXPECT_EQ(chart::ReadCycle(14, 28).direction, CycleDirection::Falling); // on the way down through 0%
 }
 
+TEST(DayReading, HighAndLowAreTheDaysTheVertexFallsIn)
+{
+    // Against the rule as stated: the day reads high when some high
+    // L / 4 + jL lies in [n, n + 1), low when some low 3L / 4 + jL does; once
+    // each a cycle, for the 23- and 33-day cycles a quarter day into the day.
+    for (const chart::BiorhythmCycle& cycle : chart::kCycles) {
+        int highs = 0;
+        int lows = 0;
+        for (std::int64_t n = -3 * cycle.length; n < 3 * cycle.length; ++n) {
+            bool high = false;
+            bool low = false;
+            for (std::int64_t j = -4; j <= 4; ++j) {
+                const double peak = cycle.length / 4.0 + static_cast<double>(j * cycle.length);
+                const double trough = peak + cycle.length / 2.0;
+                high = high || (peak >= static_cast<double>(n) && peak < static_cast<double>(n + 1));
+                low = low || (trough >= static_cast<double>(n) && trough < static_cast<double>(n + 1));
+            }
+            const CycleDirection direction = chart::ReadCycle(n, cycle.length).direction;
+            EXPECT_EQ(direction == CycleDirection::High, high) << cycle.name << " day " << n;
+            EXPECT_EQ(direction == CycleDirection::Low, low) << cycle.name << " day " << n;
+            highs += high;
+            lows += low;
+        }
+        EXPECT_EQ(highs, 6) << cycle.name;
+        EXPECT_EQ(lows, 6) << cycle.name;
+    }
+    // The 23-day cycle's high at 5.75 and low at 17.25; the 33-day one's at
+    // 8.25 and 24.75, and again a cycle before birth at -24.75.
+    EXPECT_EQ(chart::ReadCycle(5, 23).direction, CycleDirection::High);
+    EXPECT_EQ(chart::ReadCycle(17, 23).direction, CycleDirection::Low);
+    EXPECT_EQ(chart::ReadCycle(8, 33).direction, CycleDirection::High);
+    EXPECT_EQ(chart::ReadCycle(24, 33).direction, CycleDirection::Low);
+    EXPECT_EQ(chart::ReadCycle(-25, 33).direction, CycleDirection::High);
+}
+
 TEST(DayReading, CriticalDaysAreThoseAZeroCrossingFallsIn)
 {
     // Against the rule as stated: some crossing j * L / 2 lies in [n, n + 1).

@@ -195,8 +195,12 @@ QImage ChartArea::Picture() const
     return surface.Image();
 }
 
-void ChartArea::DrawFrame(QPainter& painter) const
+void ChartArea::DrawFrame(QPainter& painter, bool labelsOnBlack) const
 {
+    if (labelsOnBlack)
+        for (const QLabel* label : lblPercent)
+            if (label->isVisibleTo(this))
+                painter.fillRect(label->geometry(), Qt::black);
     // Bottom first, as they are stacked: the lines, then the labels.
     for (QWidget* part :
         std::initializer_list<QWidget*> { lnHor, lnVert, lblPercent[0], lblPercent[1], lblPercent[2] }) {

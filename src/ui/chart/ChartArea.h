@@ -72,8 +72,11 @@ public:
     QImage Picture() const;
 
     // The white lines and the percent labels as the area shows them, bottom
-    // first, drawn at their places onto a painter over the curves.
-    void DrawFrame(QPainter& painter) const;
+    // first, drawn at their places onto a painter over the curves. The area's
+    // labels let the curves show through around their letters; with
+    // labelsOnBlack each label's place is cleared to black first, for a
+    // picture crowded enough that its curves would run through the text.
+    void DrawFrame(QPainter& painter, bool labelsOnBlack = false) const;
 
 signals:
     void chartShown();

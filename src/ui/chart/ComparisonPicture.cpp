@@ -41,8 +41,11 @@ QImage ComparisonPicture(const ChartArea& area, std::chrono::year_month_day seco
         }
     }
     picture.setDevicePixelRatio(ratio);
+    // Six curves reach the top and bottom rows and cross 0% near the right
+    // edge often enough to run through the percent labels: those stand on
+    // black here.
     QPainter painter(&picture);
-    area.DrawFrame(painter);
+    area.DrawFrame(painter, true);
     return picture;
 }
 

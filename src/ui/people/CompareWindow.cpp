@@ -259,8 +259,11 @@ void CompareWindow::ShowComparison()
             tblCompatibility->setItem(row, column, item);
         }
     }
-    tblCompatibility->resizeColumnsToContents();
-    tblCompatibility->horizontalHeader()->setStretchLastSection(true);
+    // The last column takes the rest of the width: fitted to its contents
+    // too, it would keep that width once the window is on show, short of the
+    // right edge, as the header's stretch is only worked out again on a resize.
+    tblCompatibility->resizeColumnToContents(0);
+    tblCompatibility->resizeColumnToContents(1);
 }
 
 QString CompareWindow::FiguresText() const

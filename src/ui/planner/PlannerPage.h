@@ -33,7 +33,8 @@ struct PlannerMarks {
     std::optional<std::size_t> cursor; // the keyboard's day, on screen only
 };
 
-// The first day of the locale's week.
+// The first day of the locale's week. The window, its printing and the
+// renderer all pass the user's locale, so that their weeks start alike.
 std::chrono::weekday FirstWeekday(const QLocale& locale);
 
 // A month block's size for cells of the given size: seven cells wide, six

@@ -9,6 +9,8 @@
 
 #include <QFontMetricsF>
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -111,12 +113,29 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
                        "the two curves over one whole cycle)."));
 }
 
+bool HoldsRightToLeft(const QString& text)
+{
+    const QList<uint> codePoints = text.toUcs4();
+    return std::any_of(codePoints.cbegin(), codePoints.cend(), [](uint c) {
+        const QChar::Direction direction = QChar::direction(c);
+        return direction == QChar::DirR || direction == QChar::DirAL || direction == QChar::DirRLE
+            || direction == QChar::DirRLO || direction == QChar::DirRLI;
+    });
+}
+
 } // namespace
 
 QString PersonLabel(const QString& name, const QString& dateText)
 {
-    return name.isEmpty() ? QStringLiteral("Born %1").arg(dateText)
-                          : QStringLiteral("%1 (born %2)").arg(name, dateText);
+    if (name.isEmpty())
+        return QStringLiteral("Born %1").arg(dateText);
+    // A name in Arabic or Hebrew letters would otherwise make the whole label a
+    // right-to-left paragraph, "(born ...)" before the name. Isolated (first
+    // strong isolate ... pop directional isolate), the name keeps its own
+    // direction and the rest reads left to right. Only such names are
+    // wrapped, so that no other label gains a character, drawn or not.
+    const QString shown = HoldsRightToLeft(name) ? QChar(0x2068) + name + QChar(0x2069) : name;
+    return QStringLiteral("%1 (born %2)").arg(shown, dateText);
 }
 
 void DrawComparisonPage(QPainter& painter, const QRectF& page, const Comparison& comparison)

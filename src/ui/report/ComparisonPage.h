@@ -27,7 +27,9 @@ struct Comparison {
 
 // How the page, the window and its legend name a person: "Anna (born
 // 2 March 1984)", or "Born 2 March 1984" without a name, the date in ISO
-// form on the page (dateText given) and the locale's long form elsewhere.
+// form on the page (dateText given) and the locale's long form elsewhere. A
+// name that holds right-to-left letters comes between Unicode's directional
+// isolates, so that the label reads left to right whatever the name.
 QString PersonLabel(const QString& name, const QString& dateText);
 
 void DrawComparisonPage(QPainter& painter, const QRectF& page, const Comparison& comparison);

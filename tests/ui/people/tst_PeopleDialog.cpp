@@ -3,6 +3,7 @@
 // for the critical days and closes the dialog, which would hide the chart; a
 // birthday the boxes cannot hold is kept but not shown, and the dialog says
 // why. A birthday typed into the Add dialog is kept as typed or refused aloud.
+// The Compare window keeps its layout when another person is chosen.
 
 #include "MainWindowHarness.h"
 #include "people/PeopleFile.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -170,6 +172,47 @@ private slots:
         QCOMPARE(table->currentIndex().row(), 12);
         QTRY_VERIFY(table->viewport()->rect().contains(table->visualRect(table->currentIndex())));
         QFile::remove(path);
+    }
+
+    // Opened from the dialog and then given another second person: the
+    // figures' header still spans the table, and no curve of either person
+    // runs through a percent label's place.
+    void compareWindowAfterAnotherSecondPerson()
+    {
+        const testing_support::KeptAnna anna;
+        QVERIFY(anna.saved);
+        MainWindowHarness harness;
+        QVERIFY(harness.ShowActive());
+        harness.Find<QAction>("mnuPeople")->trigger();
+        auto* dialog = harness.window->findChild<QDialog*>(QStringLiteral("frmPeople"));
+        QVERIFY(dialog != nullptr);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdCompare")), Qt::LeftButton);
+        auto* compare = harness.window->findChild<QDialog*>(QStringLiteral("frmCompare"));
+        QVERIFY(compare != nullptr && QTest::qWaitForWindowExposed(compare));
+        auto* second = compare->findChild<QComboBox*>(QStringLiteral("cboSecond"));
+        QCOMPARE(second->currentIndex(), 1);
+        second->setCurrentIndex(0);
+        QApplication::processEvents();
+
+        const QHeaderView* header
+            = compare->findChild<QTableView*>(QStringLiteral("tblCompatibility"))->horizontalHeader();
+        QCOMPARE(header->length(), header->viewport()->width());
+
+        const QImage picture = compare->findChild<QLabel*>(QStringLiteral("picComparison"))
+                                   ->pixmap()
+                                   .toImage()
+                                   .convertToFormat(QImage::Format_RGB32);
+        const QList<QLabel*> labels = compare->findChildren<QLabel*>(QStringLiteral("lblPercent"));
+        QCOMPARE(labels.size(), 3);
+        for (const QLabel* label : labels) {
+            const QRect place = label->geometry() & picture.rect();
+            for (int y = place.top(); y <= place.bottom(); ++y)
+                for (int x = place.left(); x <= place.right(); ++x) {
+                    const QRgb pixel = picture.pixel(x, y);
+                    QVERIFY2(qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel),
+                        qPrintable(QStringLiteral("%1 at %2, %3").arg(label->text()).arg(x).arg(y)));
+                }
+        }
     }
 };
 

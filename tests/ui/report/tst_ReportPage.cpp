@@ -1,11 +1,13 @@
 #include "chart/BiorhythmCycle.h"
 #include "ui/Look.h"
+#include "ui/report/ComparisonPage.h"
 #include "ui/report/ReportPage.h"
 
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QTest>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -112,6 +114,24 @@ private slots:
             QVERIFY2(rows.size() > 100,
                 qPrintable(QStringLiteral("%1: %2 rows").arg(ui::FromUtf8(cycle.name)).arg(rows.size())));
         }
+    }
+
+    // The comparison page and the legends lay a person's label out as one
+    // paragraph in the direction of its first letter: an Arabic name first
+    // must not turn it right to left, "(born ...)" left of the name. A name
+    // in Latin letters keeps its label exactly, not a character added.
+    void personLabelReadsLeftToRightWhateverTheName()
+    {
+        const QString label
+            = ui::PersonLabel(QString::fromUtf8("\u0644\u064a\u0644\u0649"), QStringLiteral("1990-05-01"));
+        QTextLayout layout(label, ui::SansSerifFont(10));
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        QVERIFY(line.cursorToX(0) < line.cursorToX(static_cast<int>(label.size())));
+        QVERIFY(label.endsWith(QStringLiteral(" (born 1990-05-01)")));
+        QCOMPARE(ui::PersonLabel(QStringLiteral("Anna"), QStringLiteral("1984-03-02")),
+            QStringLiteral("Anna (born 1984-03-02)"));
     }
 };
 
