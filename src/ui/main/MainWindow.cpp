@@ -13,6 +13,7 @@
 #include "ui/chart/ChartArea.h"
 #include "ui/chart/ChartViewActions.h"
 #include "ui/main/DateEntry.h"
+#include "ui/main/WebLinks.h"
 #include "ui/people/PeopleDialog.h"
 #include "ui/widgets/Accessibility.h"
 #include "ui/widgets/ClickableLabel.h"
@@ -247,23 +248,14 @@ void MainWindow::CreateControls(QWidget* client)
     Frame1->setGeometry(TwipsRect(6570, 5550, 3825, 1695));
     Frame1->setFont(SansSerifFont(8.25, true));
 
-    Command1 = new QPushButton(QStringLiteral("Donate"), Frame1);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = NewLink<QPushButton>(Frame1, "Command1");
     Command1->setGeometry(TwipsRect(1140, 1320, 1575, 285));
     Command1->setFont(SansSerifFont(8.25, true));
 
     // The two advertising links share one rectangle and are opaque, so only
     // the upper one, lblFullBrand, is ever seen or clicked.
-    lblFullBrand = new ClickableLabel(Frame1);
-    lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    lblFullBrand->setText(QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                         "online. Get this software fully branded for your website. Click here for "
-                                         "more details."));
-    lblCobrand = new ClickableLabel(Frame1);
-    lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
-    lblCobrand->setText(QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
-                                       "site. Put your site's name &  link here. See \"Help\" for details.    Click "
-                                       "Here for more info on co-branding."));
+    lblFullBrand = NewLink<ClickableLabel>(Frame1, "lblFullBrand");
+    lblCobrand = NewLink<ClickableLabel>(Frame1, "lblCobrand");
     for (ClickableLabel* link : { lblFullBrand, lblCobrand }) {
         link->setGeometry(TwipsRect(120, 120, 3585, 1095));
         link->setFont(VerdanaFont(8.25, true, true));
@@ -273,11 +265,7 @@ void MainWindow::CreateControls(QWidget* client)
         link->setAutoFillBackground(true);
     }
 
-    Label1 = new ClickableLabel(client);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setText(QStringLiteral("Our esoteric discussion forum: the most popular, the best esoteric resource. "
-                                   "Visit it now at %1")
-                        .arg(QString::fromStdString(web::SiteRoot())));
+    Label1 = NewLink<ClickableLabel>(client, "Label1");
     Label1->move(Px(450), Px(30));
     Label1->setFont(SansSerifFont(8.25, true, true));
     SetTextColor(Label1, ColorFromBgr(0xFF0000));
@@ -329,18 +317,37 @@ void MainWindow::CreateMenus()
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = named(mnuHelp->addAction(QStringLiteral("Online &Help")), "mnuOnline");
-    mnuV = named(mnuHelp->addAction(QStringLiteral("Visit Us Online")), "mnuV");
+    mnuOnline = NewLinkAction(mnuHelp, "mnuOnline");
+    mnuV = NewLinkAction(mnuHelp, "mnuV");
     sep2 = named(mnuHelp->addSeparator(), "sep2");
-    mnuCheckUpdate = named(mnuHelp->addAction(QStringLiteral("Check For Update")), "mnuCheckUpdate");
+    mnuCheckUpdate = NewLinkAction(mnuHelp, "mnuCheckUpdate");
     sep1 = named(mnuHelp->addSeparator(), "sep1");
     sep3 = named(mnuHelp->addSeparator(), "sep3");
     sep3->setVisible(false);
     mnuS = named(mnuHelp->addAction(QStringLiteral("About Us")), "mnuS");
 
-    mnuDonate = named(menuBar()->addAction(QStringLiteral("Donate")), "mnuDonate");
-    mnuMakeMoney = named(menuBar()->addAction(QStringLiteral("Make Money &Online")), "mnuMakeMoney");
+    mnuDonate = NewLinkAction(menuBar(), "mnuDonate");
+    mnuMakeMoney = NewLinkAction(menuBar(), "mnuMakeMoney");
     mnuMakeMoney->setVisible(false);
+}
+
+template <typename Control> Control* MainWindow::NewLink(QWidget* parent, const char* name)
+{
+    const WebLink& link = MainWindowLink(name);
+    auto* control = new Control(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setText(LinkCaption(link));
+    connect(control, &Control::clicked, this, [this, &link] { OpenLink(link, services.launcher, *this); });
+    return control;
+}
+
+QAction* MainWindow::NewLinkAction(QWidget* menu, const char* name)
+{
+    const WebLink& link = MainWindowLink(name);
+    QAction* action = menu->addAction(LinkCaption(link));
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, &link] { OpenLink(link, services.launcher, *this); });
+    return action;
 }
 
 void MainWindow::SetTabOrder()
@@ -387,19 +394,16 @@ void MainWindow::ConnectHandlers()
              cboBirthDay, cboReportDay, cboBirthYear, cboReportYear, lblRed, lblGreen, lblViolet, picExplain })
         watched->installEventFilter(this);
 
+    // The links and their menu items were connected as they were made.
     connect(cmdBiorythm, &QPushButton::clicked, this, &MainWindow::cmdBiorythm_Click);
-    connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
-    connect(Label1, &ClickableLabel::clicked, this, &MainWindow::Label1_Click);
-    connect(lblCobrand, &ClickableLabel::clicked, this, &MainWindow::lblCobrand_Click);
-    connect(lblFullBrand, &ClickableLabel::clicked, this, &MainWindow::lblFullBrand_Click);
-    connect(mnuRun, &QAction::triggered, this, &MainWindow::mnuRun_Click);
-    connect(mnuE, &QAction::triggered, this, &MainWindow::mnuE_Click);
-    connect(mnuOnline, &QAction::triggered, this, &MainWindow::mnuOnline_Click);
-    connect(mnuV, &QAction::triggered, this, &MainWindow::mnuV_Click);
-    connect(mnuCheckUpdate, &QAction::triggered, this, &MainWindow::mnuCheckUpdate_Click);
-    connect(mnuS, &QAction::triggered, this, &MainWindow::mnuS_Click);
-    connect(mnuDonate, &QAction::triggered, this, &MainWindow::mnuDonate_Click);
-    connect(mnuMakeMoney, &QAction::triggered, this, &MainWindow::mnuMakeMoney_Click);
+    // Unlike the button, the menu leaves the focus where it is, so a box being
+    // edited is drawn with its text uncorrected.
+    connect(mnuRun, &QAction::triggered, this, &MainWindow::cmdBiorythm_Click);
+    connect(mnuE, &QAction::triggered, this, &MainWindow::close);
+    connect(mnuS, &QAction::triggered, this, [this] {
+        AboutBox about(services.launcher, this);
+        about.exec();
+    });
 }
 
 void MainWindow::Form_Load()
@@ -612,69 +616,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
         }
     }
     event->accept();
-}
-
-void MainWindow::Command1_Click()
-{
-    services.launcher.OpenWebPage(web::PageKey::Donate);
-}
-
-void MainWindow::Label1_Click()
-{
-    services.launcher.OpenAddress(web::SiteRoot(), static_cast<web::OwnerWindow>(winId()));
-}
-
-void MainWindow::lblCobrand_Click()
-{
-    services.launcher.OpenWebPage(web::PageKey::CoBrand);
-}
-
-void MainWindow::lblFullBrand_Click()
-{
-    services.launcher.OpenWebPage(web::PageKey::FullyBranded);
-}
-
-// Unlike the button, the menu leaves the focus where it is, so a box being
-// edited is drawn with its text uncorrected.
-void MainWindow::mnuRun_Click()
-{
-    cmdBiorythm_Click();
-}
-
-void MainWindow::mnuE_Click()
-{
-    close();
-}
-
-void MainWindow::mnuOnline_Click()
-{
-    services.launcher.OpenWebPage(web::PageKey::HelpWebPage);
-}
-
-void MainWindow::mnuV_Click()
-{
-    services.launcher.OpenWebPage(web::PageKey::HomePage);
-}
-
-void MainWindow::mnuCheckUpdate_Click()
-{
-    services.launcher.OpenWebPage(web::PageKey::DownloadWebPage);
-}
-
-void MainWindow::mnuS_Click()
-{
-    AboutBox about(services.launcher, this);
-    about.exec();
-}
-
-void MainWindow::mnuDonate_Click()
-{
-    services.launcher.OpenWebPage(web::PageKey::Donate);
-}
-
-void MainWindow::mnuMakeMoney_Click()
-{
-    services.launcher.OpenWebPage(web::PageKey::FullyBranded);
 }
 
 } // namespace ui

@@ -3,8 +3,8 @@
 // The main window frmBio: the chart area on the left; on the right the date
 // boxes with the chart button, the explanation panel and the advertising
 // links; menus along the top. This folder also holds the date boxes' rules
-// (DateEntry.h, WholeNumberText.h; no toolkit) and the explanation texts
-// (Explanations.h).
+// (DateEntry.h, WholeNumberText.h; no toolkit), the table of web links
+// (WebLinks.h) and the explanation texts (Explanations.h).
 //
 // In: the six date boxes' texts, today's date from the injected clock, menu
 // choices, clicks and mouse movements. Out: each chart request's birthday
@@ -68,6 +68,10 @@ protected:
 private:
     void CreateControls(QWidget* client);
     void CreateMenus();
+    // A control or menu item named and captioned after its web link, whose
+    // click opens the link's page.
+    template <typename Control> Control* NewLink(QWidget* parent, const char* name);
+    QAction* NewLinkAction(QWidget* menu, const char* name);
     void SetTabOrder();
     void SetAccessibleNames();
     void ConnectHandlers();
@@ -92,19 +96,6 @@ private:
     void lblGreen_MouseMove() { ShowExplanation(ExplanationSource::Emotional); }
     void lblViolet_MouseMove() { ShowExplanation(ExplanationSource::Intellectual); }
     void picExplain_MouseMove() { ShowExplanation(ExplanationSource::Background); }
-
-    void Command1_Click();
-    void Label1_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
-    void mnuRun_Click();
-    void mnuE_Click();
-    void mnuOnline_Click();
-    void mnuV_Click();
-    void mnuCheckUpdate_Click();
-    void mnuS_Click();
-    void mnuDonate_Click();
-    void mnuMakeMoney_Click();
 
     MainWindowServices services;
     bool shownBefore = false;
