@@ -41,43 +41,6 @@ namespace {
 constexpr int kClientWidth = 10395;
 constexpr int kClientHeight = 7275;
 
-std::string Std(const QString& text)
-{
-    return text.toStdString();
-}
-
-// An editable box with its shortcut list. No completion and no insertion:
-// the typed text is the value, and Enter does not grow the list.
-QComboBox* EditableBox(QWidget* parent)
-{
-    auto* box = new QComboBox(parent);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    return box;
-}
-
-// An editable box's text, selecting the matching list entry when there is one.
-void SetEditableText(QComboBox* box, const QString& text)
-{
-    box->setCurrentIndex(box->findText(text, Qt::MatchExactly));
-    box->setEditText(text);
-}
-
-// A pick-only list shows only its entries: any other text leaves it as it is.
-void SetPickOnlyText(QComboBox* box, const QString& text)
-{
-    const int index = box->findText(text, Qt::MatchExactly);
-    if (index >= 0)
-        box->setCurrentIndex(index);
-}
-
-std::optional<std::chrono::year_month_day> ComposeFromBoxes(
-    const QComboBox* month, const QComboBox* day, const QComboBox* year)
-{
-    return chart::ComposeDate(Std(month->currentText()), Std(day->currentText()), Std(year->currentText()));
-}
-
 } // namespace
 
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
@@ -217,20 +180,11 @@ void MainWindow::CreateControls(QWidget* client)
     cboReportMonth->setObjectName(QStringLiteral("cboReportMonth"));
     cboReportMonth->setGeometry(TwipsRect(1230, 780, 735, 315));
 
-    // Each list goes in at once: added entry by entry, every entry costs the
-    // box its own round of model signals at start-up.
-    QStringList months;
-    for (std::string_view abbreviation : chart::kMonthAbbreviations)
-        months << FromUtf8(abbreviation);
-    QStringList days;
-    for (int number = 1; number <= 31; ++number)
-        days << QString::number(number);
-    for (QComboBox* month : { cboBirthMonth, cboReportMonth })
-        month->addItems(months);
-    for (QComboBox* day : { cboBirthDay, cboReportDay }) {
-        day->addItems(days);
-        SetEditableText(day, QString::number(kDefaultBirthDay));
-    }
+    birthDate.emplace(cboBirthMonth, cboBirthDay, cboBirthYear, kLastBirthYear, [] { return kDefaultBirthDay; });
+    reportDate.emplace(cboReportMonth, cboReportDay, cboReportYear, kLastReportYear,
+        [this] { return static_cast<int>(static_cast<unsigned>(services.clock.Today().day())); });
+    birthDate->Fill();
+    reportDate->Fill();
     for (QComboBox* box : { cboReportYear, cboBirthYear, cboBirthMonth, cboBirthDay, cboReportDay, cboReportMonth })
         box->setFont(SansSerifFont(8.25));
 
@@ -420,32 +374,19 @@ void MainWindow::Form_Load()
     picBiorhythm->SetScaleWidth(chart::kChartDays);
 
     // The report day starts at today, read from the clock at each step.
-    SetPickOnlyText(cboReportMonth,
-        FromUtf8(chart::kMonthAbbreviations.at(static_cast<unsigned>(services.clock.Today().month()) - 1)));
-    SetEditableText(cboReportDay, QString::number(static_cast<unsigned>(services.clock.Today().day())));
-    const QString thisYear = QString::number(static_cast<int>(services.clock.Today().year()));
-    cboReportYear->setEditText(thisYear);
+    const std::chrono::month thisMonth = services.clock.Today().month();
+    const std::chrono::day thisDay = services.clock.Today().day();
+    reportDate->Show(services.clock.Today().year() / thisMonth / thisDay);
     // Above the chart until the first one: the report day the boxes start
     // with, or the zero date should they spell none.
     const std::chrono::year_month_day firstReportDate
-        = ComposeFromBoxes(cboReportMonth, cboReportDay, cboReportYear)
-              .value_or(std::chrono::year { 1899 } / std::chrono::December / 30);
-
-    SetPickOnlyText(cboBirthMonth, FromUtf8(chart::kMonthAbbreviations.front()));
+        = reportDate->Date().value_or(std::chrono::year { 1899 } / std::chrono::December / 30);
+    birthDate->Show(std::chrono::year { kDefaultBirthYear } / std::chrono::January / kDefaultBirthDay);
 
     const Explanation& general = ExplanationFor(ExplanationSource::Background);
     lblInfo[0]->setText(general.heading);
     lblInfo[0]->adjustSize();
     lblInfo[1]->setText(DisplayedBody(general.body));
-
-    QStringList years;
-    for (int year = kFirstListedYear; year <= kLastReportYear; ++year)
-        years << QString::number(year);
-    cboReportYear->addItems(years);
-    cboBirthYear->addItems(years.first(kLastBirthYear - kFirstListedYear + 1));
-    // Filling the list must not replace the year already shown.
-    SetEditableText(cboReportYear, thisYear);
-    SetPickOnlyText(cboBirthYear, QString::number(kDefaultBirthYear));
 
     picBiorhythm->SetupChartFrame();
     const int half = static_cast<int>(chart::kChartDays / 2);
@@ -529,8 +470,8 @@ void MainWindow::RequestChart(const QString& person)
 
     // A triple that is no calendar date changes nothing: the chart on show
     // and the date above it stay as they were.
-    const auto birth = ComposeFromBoxes(cboBirthMonth, cboBirthDay, cboBirthYear);
-    const auto report = ComposeFromBoxes(cboReportMonth, cboReportDay, cboReportYear);
+    const auto birth = birthDate->Date();
+    const auto report = reportDate->Date();
     if (!birth || !report) {
         restoreCursor.dismiss();
         QApplication::restoreOverrideCursor();
@@ -546,14 +487,8 @@ void MainWindow::RequestChart(const QString& person)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut && MovesFocusWithinWindow(static_cast<QFocusEvent*>(event)->reason())) {
-        if (watched == cboBirthDay)
-            cboBirthDay_LostFocus();
-        else if (watched == cboReportDay)
-            cboReportDay_LostFocus();
-        else if (watched == cboBirthYear)
-            cboBirthYear_LostFocus();
-        else if (watched == cboReportYear)
-            cboReportYear_LostFocus();
+        birthDate->CorrectLeftBox(watched);
+        reportDate->CorrectLeftBox(watched);
     } else if (event->type() == QEvent::MouseMove) {
         // The names lie inside the strip: a move over a name is taken here so
         // that it does not reach the strip as a move over the background.
@@ -573,27 +508,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             picExplain_MouseMove();
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::cboBirthDay_LostFocus()
-{
-    cboBirthDay->setEditText(FromUtf8(CorrectedDayText(Std(cboBirthDay->currentText()), kDefaultBirthDay)));
-}
-
-void MainWindow::cboReportDay_LostFocus()
-{
-    const int today = static_cast<int>(static_cast<unsigned>(services.clock.Today().day()));
-    cboReportDay->setEditText(FromUtf8(CorrectedDayText(Std(cboReportDay->currentText()), today)));
-}
-
-void MainWindow::cboBirthYear_LostFocus()
-{
-    SetPickOnlyText(cboBirthYear, FromUtf8(CorrectedYearText(Std(cboBirthYear->currentText()))));
-}
-
-void MainWindow::cboReportYear_LostFocus()
-{
-    cboReportYear->setEditText(FromUtf8(CorrectedYearText(Std(cboReportYear->currentText()))));
 }
 
 void MainWindow::ShowExplanation(ExplanationSource source)

@@ -3,8 +3,9 @@
 // The main window frmBio: the chart area on the left; on the right the date
 // boxes with the chart button, the explanation panel and the advertising
 // links; menus along the top. This folder also holds the date boxes' rules
-// (DateEntry.h, WholeNumberText.h; no toolkit), the table of web links
-// (WebLinks.h) and the explanation texts (Explanations.h).
+// (DateBoxes.h, and beneath it DateEntry.h and WholeNumberText.h with no
+// toolkit), the table of web links (WebLinks.h) and the explanation texts
+// (Explanations.h).
 //
 // In: the six date boxes' texts, today's date from the injected clock, menu
 // choices, clicks and mouse movements. Out: each chart request's birthday
@@ -14,12 +15,14 @@
 // outside the window (launcher, message boxes, clock, reminder, exit screen)
 // comes in through MainWindowServices.
 
+#include "ui/main/DateBoxes.h"
 #include "ui/main/Explanations.h"
 
 #include <QMainWindow>
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -86,11 +89,6 @@ private:
     QString ShowPersonChart(const people::Person& person);
     void ShowReportDate(std::chrono::year_month_day reportDate);
 
-    void cboBirthDay_LostFocus();
-    void cboReportDay_LostFocus();
-    void cboBirthYear_LostFocus();
-    void cboReportYear_LostFocus();
-
     void ShowExplanation(ExplanationSource source);
     void lblRed_MouseMove() { ShowExplanation(ExplanationSource::Physical); }
     void lblGreen_MouseMove() { ShowExplanation(ExplanationSource::Emotional); }
@@ -115,6 +113,8 @@ private:
     QComboBox* cboBirthDay = nullptr;
     QComboBox* cboReportDay = nullptr;
     QComboBox* cboReportMonth = nullptr;
+    std::optional<DateBoxes> birthDate;
+    std::optional<DateBoxes> reportDate;
     QLabel* lblBirthday = nullptr;
     QLabel* lblReport = nullptr;
     QGroupBox* Frame1 = nullptr;
