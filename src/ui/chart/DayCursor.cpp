@@ -7,8 +7,9 @@
 namespace ui {
 namespace {
 
-// The day a key leads to from the given day, before the stop at the ends.
-int KeyTarget(DayCursor::Key key, int day)
+// The day a key leads to from the given day, between the first and the last,
+// before the stop at the ends.
+int KeyTarget(DayCursor::Key key, int day, int first, int last)
 {
     switch (key) {
     case DayCursor::Key::Left:
@@ -20,9 +21,9 @@ int KeyTarget(DayCursor::Key key, int day)
     case DayCursor::Key::PageDown:
         return day + 7;
     case DayCursor::Key::Home:
-        return chart::kFirstDayOffset;
+        return first;
     case DayCursor::Key::End:
-        return chart::kLastDayOffset;
+        return last;
     }
     return day;
 }
@@ -31,7 +32,14 @@ int KeyTarget(DayCursor::Key key, int day)
 
 void DayCursor::ChartShown(bool focused)
 {
+    DaysShown(chart::kFirstDayOffset, chart::kLastDayOffset, focused);
+}
+
+void DayCursor::DaysShown(int firstDay, int lastDay, bool focused)
+{
     hasChart = true;
+    first = firstDay;
+    last = lastDay;
     day = 0;
     if (focused)
         ShowOn(0);
@@ -39,11 +47,26 @@ void DayCursor::ChartShown(bool focused)
 
 bool DayCursor::Press(Key key)
 {
+    return MoveTo(KeyTarget(key, day, first, last));
+}
+
+bool DayCursor::MoveTo(int newDay)
+{
     if (!hasChart)
         return false;
     // A key that cannot move past an end is still the cursor's: it brings
     // the box back from the pointer.
-    ShowOn(std::clamp(KeyTarget(key, day), chart::kFirstDayOffset, chart::kLastDayOffset));
+    ShowOn(std::clamp(newDay, first, last));
+    return true;
+}
+
+bool DayCursor::Click(int clicked)
+{
+    if (!hasChart)
+        return false;
+    ShowOn(std::clamp(clicked, first, last));
+    pointerDay = day;
+    boxFollowsPointer = true;
     return true;
 }
 
@@ -55,7 +78,7 @@ void DayCursor::FocusIn(FocusReason reason)
         cursorShown = true;
         return;
     }
-    ShowOn(0);
+    ShowOn(onFocus == OnFocus::KeepDay ? day : 0);
     if (reason == FocusReason::Mouse && pointerDay)
         boxFollowsPointer = true;
 }

@@ -3,6 +3,7 @@
 #include "chart/DateComposition.h"
 #include "ui/Look.h"
 #include "ui/chart/ChartDescription.h"
+#include "ui/chart/DayCursorEvents.h"
 #include "ui/chart/DayReadout.h"
 #include "ui/chart/DayReadoutBox.h"
 #include "ui/planner/PlannerPage.h"
@@ -37,14 +38,30 @@ void PlannerView::SetPlanner(const chart::Planner& shown, std::optional<std::chr
 {
     planner = shown;
     today = day;
-    hovered.reset();
     readoutDay.reset();
-    if (readout != nullptr)
-        readout->hide();
+    describedDay.reset();
     resize(sizeHint());
-    cursor = planner->ReportIndex();
-    FollowFocus();
+    // Another period lays the days out anew: the pointer is over a day again
+    // at its next move.
+    cursor.PointerLeft();
+    cursor.DaysShown(Offset(0), Offset(planner->Days().size() - 1), hasFocus());
+    FollowCursor();
     update();
+}
+
+int PlannerView::Offset(std::size_t day) const
+{
+    return static_cast<int>(day) - static_cast<int>(planner->ReportIndex());
+}
+
+std::size_t PlannerView::Index(int offset) const
+{
+    return static_cast<std::size_t>(offset + static_cast<int>(planner->ReportIndex()));
+}
+
+std::size_t PlannerView::CursorDay() const
+{
+    return planner ? Index(cursor.Day()) : 0;
 }
 
 QSize PlannerView::sizeHint() const
@@ -63,7 +80,7 @@ QRectF PlannerView::DayRect(std::size_t day) const
 
 QRect PlannerView::CursorRect() const
 {
-    return planner ? DayRect(cursor).toAlignedRect() : QRect();
+    return planner ? DayRect(CursorDay()).toAlignedRect() : QRect();
 }
 
 std::optional<std::size_t> PlannerView::DayAt(QPoint point) const
@@ -112,35 +129,36 @@ void PlannerView::paintEvent(QPaintEvent* /*event*/)
     painter.fillRect(rect(), Qt::white);
     if (!planner)
         return;
-    DrawPlannerCalendar(
-        painter, *planner, locale(), { today, hasFocus() ? std::optional<std::size_t>(cursor) : std::nullopt });
+    DrawPlannerCalendar(painter, *planner, locale(),
+        { today, cursor.CursorShown() ? std::optional<std::size_t>(CursorDay()) : std::nullopt });
 }
 
 void PlannerView::keyPressEvent(QKeyEvent* event)
 {
-    if (!planner || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    if (!planner || !IsPlainCursorKey(*event)) {
         QWidget::keyPressEvent(event);
         return;
     }
-    std::optional<std::size_t> to;
+    const std::size_t from = CursorDay();
+    std::size_t to = from;
     switch (event->key()) {
     case Qt::Key_Left:
-        to = planner->MoveDays(cursor, -1);
+        to = planner->MoveDays(from, -1);
         break;
     case Qt::Key_Right:
-        to = planner->MoveDays(cursor, 1);
+        to = planner->MoveDays(from, 1);
         break;
     case Qt::Key_Up:
-        to = planner->MoveDays(cursor, -7);
+        to = planner->MoveDays(from, -7);
         break;
     case Qt::Key_Down:
-        to = planner->MoveDays(cursor, 7);
+        to = planner->MoveDays(from, 7);
         break;
     case Qt::Key_PageUp:
-        to = planner->MoveMonths(cursor, -1);
+        to = planner->MoveMonths(from, -1);
         break;
     case Qt::Key_PageDown:
-        to = planner->MoveMonths(cursor, 1);
+        to = planner->MoveMonths(from, 1);
         break;
     case Qt::Key_Home:
         to = 0;
@@ -152,32 +170,38 @@ void PlannerView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    MoveCursor(*to);
+    cursor.MoveTo(Offset(to));
+    FollowMove(Offset(from));
     event->accept();
 }
 
-void PlannerView::MoveCursor(std::size_t day)
+void PlannerView::FollowMove(int from)
 {
-    if (day == cursor)
-        return; // silent at an end, as a list is
-    cursor = day;
-    FollowFocus();
+    FollowCursor();
+    if (cursor.Day() == from)
+        return;
     update();
     emit cursorMoved();
 }
 
-void PlannerView::FollowFocus()
+void PlannerView::FollowCursor()
 {
     if (!planner)
         return;
-    const QString sentence = DaySentence(*planner, cursor);
-    if (sentence != accessibleDescription())
-        setAccessibleDescription(sentence);
-    if (hasFocus()) {
-        const QRect cell = CursorRect();
-        ShowReadout(cursor, QPoint(cell.right(), cell.center().y()), kCursorGap);
-    } else if (hovered) {
-        ShowReadout(*hovered, mapFromGlobal(QCursor::pos()), kPointerGap);
+    // The setter raises QAccessible::DescriptionChanged even for the same
+    // text: a key that cannot move the cursor past an end stays silent.
+    if (describedDay != CursorDay()) {
+        describedDay = CursorDay();
+        const QString sentence = DaySentence(*planner, CursorDay());
+        if (sentence != accessibleDescription())
+            setAccessibleDescription(sentence);
+    }
+    const DayCursor::Box box = cursor.ReadoutBox();
+    if (box.anchor == DayCursor::BoxAnchor::Pointer) {
+        ShowReadout(Index(box.day), pointer, kPointerGap);
+    } else if (box.anchor == DayCursor::BoxAnchor::Cursor) {
+        const QRect cell = DayRect(Index(box.day)).toAlignedRect();
+        ShowReadout(Index(box.day), QPoint(cell.right(), cell.center().y()), kCursorGap);
     } else if (readout != nullptr) {
         readout->hide();
     }
@@ -201,35 +225,42 @@ void PlannerView::ShowReadout(std::size_t day, QPoint anchor, int gap)
 void PlannerView::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    FollowFocus();
+    // A dialog being shown sends its focus widget a focus event before its
+    // window is active; the real one follows when it is.
+    if (hasFocus())
+        cursor.FocusIn(CursorFocusReason(event->reason()));
+    FollowCursor();
     update();
 }
 
 void PlannerView::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    FollowFocus();
+    cursor.FocusOut(CursorFocusReason(event->reason()));
+    FollowCursor();
     update();
 }
 
 void PlannerView::mouseMoveEvent(QMouseEvent* event)
 {
-    const std::optional<std::size_t> day = DayAt(event->position().toPoint());
-    hovered = day;
-    if (day)
-        ShowReadout(*day, event->position().toPoint(), kPointerGap);
+    const QPoint at = event->position().toPoint();
+    if (const std::optional<std::size_t> day = DayAt(at); day && cursor.PointerMoved(Offset(*day)))
+        pointer = at;
     else
-        FollowFocus();
+        cursor.PointerLeft(); // between the cells and months, as off the calendar
+    FollowCursor();
 }
 
 void PlannerView::mousePressEvent(QMouseEvent* event)
 {
     // A click puts the cursor on the day, as in a calendar.
-    if (const std::optional<std::size_t> day = DayAt(event->position().toPoint())) {
+    const QPoint at = event->position().toPoint();
+    if (const std::optional<std::size_t> day = DayAt(at)) {
         setFocus(Qt::MouseFocusReason);
-        MoveCursor(*day);
-        hovered = day;
-        ShowReadout(*day, event->position().toPoint(), kPointerGap);
+        const int from = cursor.Day();
+        pointer = at;
+        cursor.Click(Offset(*day));
+        FollowMove(from);
     }
     QWidget::mousePressEvent(event);
 }
@@ -237,8 +268,8 @@ void PlannerView::mousePressEvent(QMouseEvent* event)
 void PlannerView::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
-    hovered.reset();
-    FollowFocus();
+    cursor.PointerLeft();
+    FollowCursor();
 }
 
 } // namespace ui

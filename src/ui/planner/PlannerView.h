@@ -11,6 +11,7 @@
 // picture, the description, cursorMoved() to the window that scrolls to it.
 
 #include "chart/Planner.h"
+#include "ui/chart/DayCursor.h"
 
 #include <QImage>
 #include <QWidget>
@@ -31,7 +32,8 @@ public:
     void SetPlanner(const chart::Planner& planner, std::optional<std::chrono::year_month_day> today);
     const std::optional<chart::Planner>& Shown() const { return planner; }
 
-    std::size_t CursorDay() const { return cursor; }
+    // The index of the cursor's day among the planner's days.
+    std::size_t CursorDay() const;
     // Where the cursor's day lies in the widget.
     QRect CursorRect() const;
 
@@ -59,16 +61,23 @@ protected:
 private:
     std::optional<std::size_t> DayAt(QPoint point) const;
     QRectF DayRect(std::size_t day) const;
-    void MoveCursor(std::size_t day);
+    // The cursor counts days from the report day, the planner's list from
+    // its first day.
+    int Offset(std::size_t day) const;
+    std::size_t Index(int offset) const;
+    // After a key or a click: the cursor, the box and the description, and
+    // cursorMoved() if the cursor left the day from.
+    void FollowMove(int from);
     void ShowReadout(std::size_t day, QPoint anchor, int gap);
-    void FollowFocus();
+    void FollowCursor();
 
     std::optional<chart::Planner> planner;
     std::optional<std::chrono::year_month_day> today;
-    std::size_t cursor = 0;
-    std::optional<std::size_t> hovered;
+    DayCursor cursor { DayCursor::OnFocus::KeepDay };
+    QPoint pointer; // where it last moved over a day
     DayReadoutBox* readout = nullptr; // made on first use
     std::optional<std::size_t> readoutDay;
+    std::optional<std::size_t> describedDay;
 };
 
 } // namespace ui
