@@ -3,9 +3,10 @@
 // YYYY-MM-DD; a first argument that is no such date leaves today at
 // 8 December 2026.
 //
-// Only the reading of the arguments is fuzzed: drawing and writing the files
-// for each input would run a few times a second, far too slow to explore the
-// options, and the outputs have tests of their own.
+// Only the reading of the arguments is fuzzed: the whole renderer per input,
+// a program started with Qt and its fonts that draws and writes files, takes
+// a tenth of a second or more, hundreds of times the reading, far too slow
+// to explore the options; the outputs have tests of their own.
 
 #include "FuzzCheck.h"
 #include "people/BirthdayRange.h"
