@@ -1,6 +1,6 @@
 # Shared by the scripts: installs the Debian packages that are missing (and
-# only those), configures and builds a preset of CMakePresets.json, sets the
-# environment the sanitized programs run in, and gives a script a display.
+# only those), configures and builds a preset of CMakePresets.json, and gives a
+# script a display.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -40,15 +40,6 @@ configure_and_build() {
 # project, as the configured build folder read it.
 project_version() {
     sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt"
-}
-
-# The sanitized tests and fuzz targets run headless; a sanitizer finding stops
-# the program at once, so a test or a fuzz run cannot pass over it.
-export_sanitizer_environment() {
-    export QT_QPA_PLATFORM=offscreen
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
-    export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
-    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 }
 
 # with_display "$@": runs the calling script again under a virtual X display

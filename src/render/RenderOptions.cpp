@@ -197,9 +197,27 @@ std::optional<std::string>* Slot(Collected& collected, std::string_view name)
     return PeopleSlot(collected, name);
 }
 
-} // namespace
+// The message as one line on a terminal: an argument quoted in it may hold
+// line breaks or other control characters, written here as escapes.
+std::string OnOneLine(const std::string& message)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string line;
+    for (const char c : message) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n')
+            line += "\\n";
+        else if (c == '\r')
+            line += "\\r";
+        else if ((byte < 0x20 && c != '\t') || byte == 0x7F)
+            line += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 0xF];
+        else
+            line += c;
+    }
+    return line;
+}
 
-ParsedArguments ParseArguments(const std::vector<std::string>& arguments, std::chrono::year_month_day today)
+ParsedArguments ReadArguments(const std::vector<std::string>& arguments, std::chrono::year_month_day today)
 {
     if (std::any_of(arguments.begin(), arguments.end(),
             [](const std::string& argument) { return argument == "--help" || argument == "-h"; }))
@@ -334,6 +352,16 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments, std::c
     if (auto error = ReadPeopleOptions(collected, today, options))
         return *error;
     return options;
+}
+
+} // namespace
+
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments, std::chrono::year_month_day today)
+{
+    ParsedArguments parsed = ReadArguments(arguments, today);
+    if (auto* error = std::get_if<UsageError>(&parsed))
+        error->message = OnOneLine(error->message);
+    return parsed;
 }
 
 std::string HelpText()

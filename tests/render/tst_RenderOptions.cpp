@@ -88,6 +88,11 @@ private slots:
                                         << QStringLiteral("unknown option --colour");
         QTest::newRow("stray argument") << QStringLiteral("--birth 1980-01-04 extra")
                                         << QStringLiteral("unexpected argument extra");
+        QTest::newRow("line break in an argument")
+            << QStringLiteral("--birth 1980-01-04 a\nb") << QStringLiteral("unexpected argument a\\nb");
+        QTest::newRow("control characters in a value") << QStringLiteral("--birth 1980\r01\x1b"
+                                                                         "04 --report 2024-01-01 --output a.png")
+                                                       << QStringLiteral("--birth: '1980\\r01\\x1b04'");
         QTest::newRow("value missing") << QStringLiteral("--report 1980-01-04 --birth")
                                        << QStringLiteral("--birth needs a value");
         QTest::newRow("born tomorrow") << QStringLiteral("--birth 2024-03-18 --report 2024-01-01 --output a.png")
