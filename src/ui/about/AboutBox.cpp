@@ -3,6 +3,7 @@
 #include "app/AppInfo.h"
 #include "ui/Look.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/DialogControls.h"
 #include "web/Launcher.h"
 
 #include <QFrame>
@@ -24,9 +25,9 @@ void StyleLink(QLabel* link)
 } // namespace
 
 AboutBox::AboutBox(web::Launcher& launcher, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(owner)
     , launcher(launcher)
-    , cmdOK(new QPushButton(QStringLiteral("OK"), this))
+    , cmdOK(MakeDialogButton(this, "cmdOK", QStringLiteral("OK")))
     , picIcon(new QLabel(this))
     , lblTitle(new QLabel(app::WindowCaption(), this))
     , Label1(new QLabel(this))
@@ -35,17 +36,15 @@ AboutBox::AboutBox(web::Launcher& launcher, QWidget* owner)
     , lblCoBrand(new ClickableLabel(this))
     , Line2 { new QFrame(this), new QFrame(this) }
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(app::WindowCaption());
-    setWindowIcon(ApplicationIcon());
-    setFont(SansSerifFont(8.25));
+    FrameDialog(*this, "frmAbout", app::WindowCaption());
     setModal(true);
     setFixedSize(Px(5730), Px(3705));
 
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(TwipsRect(4290, 3270, 1260, 345));
+    // The box is exactly the button's place, so the button fills it.
+    const QRect okPlace = TwipsRect(4290, 3270, 1260, 345);
+    cmdOK->setFixedSize(okPlace.size());
     cmdOK->setDefault(true);
-    cmdOK->setAutoDefault(true);
+    MakeEndingButtonBox(*this, cmdOK, QDialogButtonBox::AcceptRole, Qt::Horizontal)->setGeometry(okPlace);
 
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setPixmap(ApplicationIconPixmap(32));
@@ -98,7 +97,6 @@ AboutBox::AboutBox(web::Launcher& launcher, QWidget* owner)
         rule->setGeometry(Px(240), Px(ruleTops[index]), Px(5550) - Px(240) + 1, 1);
     }
 
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(lblHomePage, &ClickableLabel::clicked, this, &AboutBox::lblHomePage_Click);
     connect(lblCoBrand, &ClickableLabel::clicked, this, &AboutBox::lblCoBrand_Click);
 

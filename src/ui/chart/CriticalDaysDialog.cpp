@@ -88,17 +88,10 @@ QTableView* MakeTable(QWidget* parent, CriticalDaysModel* model)
     return table;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
 } // namespace
 
 CriticalDaysDialog::CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(owner)
     , saveCalendar(std::move(saveCalendar))
     , model(new CriticalDaysModel(this))
     , lblPeriod(new QLabel(QStringLiteral("&Period:"), this))
@@ -106,14 +99,11 @@ CriticalDaysDialog::CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owne
     , lblRange(new QLabel(this))
     , tblCriticalDays(MakeTable(this, model))
     , lblNextTreble(new QLabel(this))
-    , cmdAddToCalendar(MakeButton(this, "cmdAddToCalendar", QStringLiteral("&Add to Calendar...")))
-    , cmdCopy(MakeButton(this, "cmdCopy", QStringLiteral("C&opy")))
-    , cmdClose(MakeButton(this, "cmdClose", QStringLiteral("Close")))
+    , cmdAddToCalendar(MakeDialogButton(this, "cmdAddToCalendar", QStringLiteral("&Add to Calendar...")))
+    , cmdCopy(MakeDialogButton(this, "cmdCopy", QStringLiteral("C&opy")))
+    , cmdClose(MakeDialogButton(this, "cmdClose", QStringLiteral("Close")))
 {
-    setObjectName(QStringLiteral("frmCriticalDays"));
-    setWindowTitle(QStringLiteral("Critical Days"));
-    setWindowIcon(ApplicationIcon());
-    setFont(SansSerifFont(8.25));
+    FrameDialog(*this, "frmCriticalDays", QStringLiteral("Critical Days"));
     setModal(true);
 
     lblPeriod->setObjectName(QStringLiteral("lblPeriod"));
@@ -125,8 +115,8 @@ CriticalDaysDialog::CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owne
     lblNextTreble->setObjectName(QStringLiteral("lblNextTreble"));
     lblNextTreble->setFont(SansSerifFont(8.25, true));
     lblNextTreble->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Enter closes from anywhere but the other buttons, as the table is read
-    // rather than chosen from.
+    // Return closes from anywhere, a focused button included, as the table
+    // is read rather than chosen from.
     cmdClose->setDefault(true);
 
     auto* period = new QHBoxLayout;
@@ -138,7 +128,7 @@ CriticalDaysDialog::CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owne
     buttons->addWidget(cmdAddToCalendar);
     buttons->addWidget(cmdCopy);
     buttons->addStretch(1);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(MakeEndingButtonBox(*this, cmdClose, QDialogButtonBox::RejectRole, Qt::Horizontal));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(period);
     layout->addWidget(tblCriticalDays, 1);
@@ -148,7 +138,6 @@ CriticalDaysDialog::CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owne
     connect(cboPeriod, &QComboBox::currentIndexChanged, this, &CriticalDaysDialog::ShowPeriod);
     connect(cmdAddToCalendar, &QPushButton::clicked, this, &CriticalDaysDialog::AddToCalendar);
     connect(cmdCopy, &QPushButton::clicked, this, &CriticalDaysDialog::CopyTable);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void CriticalDaysDialog::ShowChart(

@@ -8,6 +8,7 @@
 // them. It works on boxes the window makes, places and orders, so the rules
 // are tested on bare boxes; the reading of typed text is DateEntry's.
 
+#include <array>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -52,6 +53,9 @@ public:
     // The typed day or year corrected after the focus left its box; a box
     // that is not this date's day or year is left alone.
     void CorrectLeftBox(const QObject* box) const;
+
+    // The month, day and year boxes, for whoever follows their changes.
+    std::array<QComboBox*, 3> Boxes() const { return { month, day, year }; }
 
 private:
     QComboBox* month;

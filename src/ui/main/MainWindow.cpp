@@ -13,8 +13,8 @@
 #include "ui/chart/ChartArea.h"
 #include "ui/chart/ChartViewActions.h"
 #include "ui/main/DateEntry.h"
+#include "ui/main/PeopleWiring.h"
 #include "ui/main/WebLinks.h"
-#include "ui/people/PeopleDialog.h"
 #include "ui/widgets/Accessibility.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "web/Launcher.h"
@@ -70,7 +70,9 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     LetEnterClickFocusedButtons(this);
     chartActions = new ChartActions(*picBiorhythm, this->services.prompter, this);
     chartActions->ViewActions().SetClock(this->services.clock);
-    chartActions->SetPeopleOpener([this] { OpenPeople(); });
+    peopleWiring = new PeopleWiring(*birthDate, *reportDate, this->services.prompter, this->services.clock, this);
+    connect(peopleWiring, &PeopleWiring::chartRequested, this, &MainWindow::RequestChart);
+    chartActions->SetPeopleOpener([this] { peopleWiring->OpenPeople(); });
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 
     Form_Load();
@@ -429,38 +431,6 @@ void MainWindow::ShowReportDate(std::chrono::year_month_day reportDate)
 void MainWindow::cmdBiorythm_Click()
 {
     RequestChart(QString());
-}
-
-void MainWindow::OpenPeople()
-{
-    if (peopleDialog == nullptr)
-        peopleDialog
-            = new PeopleDialog(PeopleServices {
-                                   services.prompter,
-                                   [this] { return services.clock.Today(); },
-                                   [this] { return ComposeFromBoxes(cboBirthMonth, cboBirthDay, cboBirthYear); },
-                                   [this] { return ComposeFromBoxes(cboReportMonth, cboReportDay, cboReportYear); },
-                                   [this](const people::Person& person) { return ShowPersonChart(person); },
-                                   people::DefaultPeoplePath(),
-                               },
-                this);
-    peopleDialog->Open();
-}
-
-QString MainWindow::ShowPersonChart(const people::Person& person)
-{
-    const int year = static_cast<int>(person.birthday.year());
-    if (year > kLastBirthYear)
-        return QStringLiteral("The main window's birth years end in %1, so %2's chart cannot be shown there. %2 can "
-                              "still be kept in the list and compared.")
-            .arg(kLastBirthYear)
-            .arg(person.name);
-    SetPickOnlyText(
-        cboBirthMonth, FromUtf8(chart::kMonthAbbreviations.at(static_cast<unsigned>(person.birthday.month()) - 1)));
-    SetEditableText(cboBirthDay, QString::number(static_cast<unsigned>(person.birthday.day())));
-    SetPickOnlyText(cboBirthYear, QString::number(year));
-    RequestChart(person.name);
-    return {};
 }
 
 void MainWindow::RequestChart(const QString& person)

@@ -35,9 +35,6 @@ namespace app {
 class Clock;
 class MessagePrompter;
 } // namespace app
-namespace people {
-struct Person;
-}
 namespace web {
 class Launcher;
 }
@@ -47,7 +44,7 @@ namespace ui {
 class ChartActions;
 class ChartArea;
 class ClickableLabel;
-class PeopleDialog;
+class PeopleWiring;
 
 struct MainWindowServices {
     web::Launcher& launcher;
@@ -84,9 +81,6 @@ private:
     void cmdBiorythm_Click();
     // The chart request of the button, for whoever's birthday is in the boxes.
     void RequestChart(const QString& person);
-    // The People dialog, made at its first opening, and its Show Chart.
-    void OpenPeople();
-    QString ShowPersonChart(const people::Person& person);
     void ShowReportDate(std::chrono::year_month_day reportDate);
 
     void ShowExplanation(ExplanationSource source);
@@ -143,7 +137,7 @@ private:
 
     // The chart area's context menu and shortcuts.
     ChartActions* chartActions = nullptr;
-    PeopleDialog* peopleDialog = nullptr;
+    PeopleWiring* peopleWiring = nullptr;
 };
 
 } // namespace ui

@@ -9,6 +9,7 @@
 #include "ui/chart/ChartArea.h"
 #include "ui/chart/ComparisonPicture.h"
 #include "ui/chart/PrintLoader.h"
+#include "ui/widgets/DialogControls.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -79,14 +80,6 @@ private:
 
 namespace {
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 QString LongDate(std::chrono::year_month_day date)
 {
     return QLocale().toString(app::ToQDate(date), QLocale::LongFormat);
@@ -95,7 +88,7 @@ QString LongDate(std::chrono::year_month_day date)
 } // namespace
 
 CompareWindow::CompareWindow(app::MessagePrompter& prompter, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(owner)
     , prompter(prompter)
     , lblFirst(new QLabel(QStringLiteral("&First (solid lines):"), this))
     , cboFirst(new QComboBox(this))
@@ -106,15 +99,12 @@ CompareWindow::CompareWindow(app::MessagePrompter& prompter, QWidget* owner)
     , picComparison(new QLabel(this))
     , legend(new ComparisonLegend(this))
     , tblCompatibility(new QTableWidget(4, 3, this))
-    , cmdCopy(MakeButton(this, "cmdCopy", QStringLiteral("C&opy")))
-    , cmdPrint(MakeButton(this, "cmdPrint", QStringLiteral("&Print...")))
-    , cmdPreview(MakeButton(this, "cmdPreview", QStringLiteral("Print Pre&view...")))
-    , cmdClose(MakeButton(this, "cmdClose", QStringLiteral("Close")))
+    , cmdCopy(MakeDialogButton(this, "cmdCopy", QStringLiteral("C&opy")))
+    , cmdPrint(MakeDialogButton(this, "cmdPrint", QStringLiteral("&Print...")))
+    , cmdPreview(MakeDialogButton(this, "cmdPreview", QStringLiteral("Print Pre&view...")))
+    , cmdClose(MakeDialogButton(this, "cmdClose", QStringLiteral("Close")))
 {
-    setObjectName(QStringLiteral("frmCompare"));
-    setWindowTitle(QStringLiteral("Compare"));
-    setWindowIcon(ApplicationIcon());
-    setFont(SansSerifFont(8.25));
+    FrameDialog(*this, "frmCompare", QStringLiteral("Compare"));
 
     cboFirst->setObjectName(QStringLiteral("cboFirst"));
     cboFirst->setAccessibleName(QStringLiteral("First person, solid lines"));
@@ -158,7 +148,7 @@ CompareWindow::CompareWindow(app::MessagePrompter& prompter, QWidget* owner)
     buttons->addWidget(cmdPrint);
     buttons->addWidget(cmdPreview);
     buttons->addStretch(1);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(MakeEndingButtonBox(*this, cmdClose, QDialogButtonBox::RejectRole, Qt::Horizontal));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choose);
     layout->addWidget(picComparison, 0, Qt::AlignHCenter);
@@ -173,7 +163,6 @@ CompareWindow::CompareWindow(app::MessagePrompter& prompter, QWidget* owner)
     connect(cmdCopy, &QPushButton::clicked, this, &CompareWindow::CopyComparison);
     connect(cmdPrint, &QPushButton::clicked, this, &CompareWindow::Print);
     connect(cmdPreview, &QPushButton::clicked, this, &CompareWindow::PrintPreview);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void CompareWindow::Open(const people::PeopleList& list, std::optional<std::chrono::year_month_day> boxes,

@@ -1,5 +1,6 @@
 #include "ui/people/PeopleDialog.h"
 
+#include "app/Clock.h"
 #include "app/MessagePrompter.h"
 #include "ui/Look.h"
 #include "ui/people/CompareWindow.h"
@@ -49,10 +50,11 @@ PersonDialog::Fault FaultOf(
 
 } // namespace
 
-PeopleDialog::PeopleDialog(PeopleServices withServices, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , services(std::move(withServices))
-    , file(services.path)
+PeopleDialog::PeopleDialog(app::MessagePrompter& prompter, const app::Clock& clock, const QString& path, QWidget* owner)
+    : QDialog(owner)
+    , prompter(prompter)
+    , clock(clock)
+    , file(path)
     , model(new PeopleModel(this))
     , tblPeople(new QTableView(this))
     , lblNote(new QLabel(this))
@@ -65,10 +67,7 @@ PeopleDialog::PeopleDialog(PeopleServices withServices, QWidget* owner)
     , cmdCompare(MakeDialogButton(this, "cmdCompare", QStringLiteral("Co&mpare...")))
     , cmdClose(MakeDialogButton(this, "cmdClose", QStringLiteral("Close")))
 {
-    setObjectName(QStringLiteral("frmPeople"));
-    setWindowTitle(QStringLiteral("People"));
-    setWindowIcon(ApplicationIcon());
-    setFont(SansSerifFont(8.25));
+    FrameDialog(*this, "frmPeople", QStringLiteral("People"));
 
     tblPeople->setObjectName(QStringLiteral("tblPeople"));
     tblPeople->setAccessibleName(QStringLiteral("People"));
@@ -95,7 +94,7 @@ PeopleDialog::PeopleDialog(PeopleServices withServices, QWidget* owner)
     side->addWidget(cmdShowChart);
     side->addWidget(cmdCompare);
     side->addStretch(1);
-    side->addWidget(cmdClose);
+    side->addWidget(MakeEndingButtonBox(*this, cmdClose, QDialogButtonBox::RejectRole, Qt::Vertical));
     auto* left = new QVBoxLayout;
     left->addWidget(tblPeople, 1);
     left->addWidget(lblNote);
@@ -110,9 +109,10 @@ PeopleDialog::PeopleDialog(PeopleServices withServices, QWidget* owner)
     connect(cmdMoveDown, &QPushButton::clicked, this, &PeopleDialog::MoveDown);
     connect(cmdShowChart, &QPushButton::clicked, this, &PeopleDialog::ShowChart);
     connect(cmdCompare, &QPushButton::clicked, this, &PeopleDialog::Compare);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
-    // A double click, or Return or Enter on a row.
-    connect(tblPeople, &QTableView::activated, this, &PeopleDialog::ShowChart);
+    // Return and Enter, on a row as anywhere, press the default button; a
+    // row's double click does what they do.
+    cmdShowChart->setDefault(true);
+    connect(tblPeople, &QTableView::doubleClicked, this, &PeopleDialog::ShowChart);
 }
 
 void PeopleDialog::Open()
@@ -132,7 +132,7 @@ void PeopleDialog::Load()
     people::PeopleFile::Loaded read = file.Load();
     list = std::move(read.list);
     if (read.state == people::PeopleFile::State::Unreadable)
-        services.prompter.Show(
+        prompter.Show(
             QStringLiteral("The list of people in %1 could not be read: %2.\n\nThe list starts "
                            "empty. The file is kept as it is; before the new list is first saved "
                            "it is moved to %3.")
@@ -144,8 +144,7 @@ bool PeopleDialog::Keep(const people::PeopleList& changed, std::optional<std::si
 {
     QString error;
     if (!file.Save(changed, error)) {
-        services.prompter.Show(
-            QStringLiteral("The list of people could not be saved, so it is left as it was.\n%1").arg(error),
+        prompter.Show(QStringLiteral("The list of people could not be saved, so it is left as it was.\n%1").arg(error),
             app::MessageIcon::Critical, app::MessageButtons::Ok);
         return false;
     }
@@ -156,7 +155,7 @@ bool PeopleDialog::Keep(const people::PeopleList& changed, std::optional<std::si
 
 void PeopleDialog::Refresh(std::optional<std::size_t> select)
 {
-    model->SetPeople(list, services.today());
+    model->SetPeople(list, clock.Today());
     // The name takes what the other columns leave: names are what vary.
     tblPeople->resizeColumnsToContents();
     tblPeople->horizontalHeader()->setSectionResizeMode(PeopleModel::NameColumn, QHeaderView::Stretch);
@@ -198,13 +197,13 @@ void PeopleDialog::AskPerson(const QString& title, const people::Person& initial
     PersonDialog dialog(
         title, initial,
         [this, replacing](const people::Person& person) {
-            const std::chrono::year_month_day today = services.today();
+            const std::chrono::year_month_day today = clock.Today();
             people::PeopleList changed = list;
             const people::Refusal refusal
                 = replacing ? changed.Replace(*replacing, person, today) : changed.Add(person, today);
             if (refusal != people::Refusal::None) {
-                services.prompter.Show(people::RefusalText(refusal, person.name, person.birthday),
-                    app::MessageIcon::Critical, app::MessageButtons::Ok);
+                prompter.Show(people::RefusalText(refusal, person.name, person.birthday), app::MessageIcon::Critical,
+                    app::MessageButtons::Ok);
                 return FaultOf(refusal, person.birthday, today);
             }
             // Saved while the dialog is up, so that a list that cannot be
@@ -212,14 +211,14 @@ void PeopleDialog::AskPerson(const QString& title, const people::Person& initial
             return Keep(changed, replacing.value_or(changed.Size() - 1)) ? PersonDialog::Fault::None
                                                                          : PersonDialog::Fault::Elsewhere;
         },
-        services.prompter, this);
+        prompter, this);
     dialog.exec();
 }
 
 void PeopleDialog::AddPerson()
 {
-    const std::chrono::year_month_day today = services.today();
-    std::chrono::year_month_day birthday = services.birthdayInBoxes().value_or(today);
+    const std::chrono::year_month_day today = clock.Today();
+    std::chrono::year_month_day birthday = birthdayInBoxes.value_or(today);
     if (birthday > today || birthday < people::kFirstBirthday)
         birthday = today;
     AskPerson(QStringLiteral("Add Person"), { QString(), birthday }, {});
@@ -237,7 +236,7 @@ void PeopleDialog::RemovePerson()
     if (!selected)
         return;
     const QString name = list.People()[*selected].name;
-    if (services.prompter.Show(QStringLiteral("Remove %1 from the list?").arg(name), app::MessageIcon::Information,
+    if (prompter.Show(QStringLiteral("Remove %1 from the list?").arg(name), app::MessageIcon::Information,
             app::MessageButtons::YesNo)
         != app::MessageAnswer::Yes)
         return;
@@ -271,15 +270,21 @@ void PeopleDialog::ShowChart()
     const std::optional<std::size_t> selected = Selected();
     if (!selected)
         return;
-    const QString reason = services.showChart(list.People()[*selected]);
+    emit chartRequested(list.People()[*selected]);
+}
+
+void PeopleDialog::ChartRefused(const QString& reason)
+{
     lblNote->setText(reason);
-    lblNote->setVisible(!reason.isEmpty());
-    if (!reason.isEmpty()) {
-        // Said at once: the focus stays on the row, away from the note.
-        QAccessibleEvent alert(lblNote, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-        return;
-    }
+    lblNote->show();
+    // Said at once: the focus stays on the row, away from the note.
+    QAccessibleEvent alert(lblNote, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void PeopleDialog::ChartShown()
+{
+    lblNote->hide();
     // The chart asked for is the one the user wants to see: the dialog goes
     // and the main window, with the chart, has the keyboard.
     accept();
@@ -291,15 +296,21 @@ void PeopleDialog::ShowChart()
 
 void PeopleDialog::Compare()
 {
-    const std::optional<std::chrono::year_month_day> report = services.reportDayInBoxes();
-    if (!report) {
-        services.prompter.Show(
+    if (!reportDayInBoxes) {
+        prompter.Show(
             QStringLiteral("Please Enter A Valid Report Day"), app::MessageIcon::Critical, app::MessageButtons::Ok);
         return;
     }
     if (compare == nullptr)
-        compare = new CompareWindow(services.prompter, this);
-    compare->Open(list, services.birthdayInBoxes(), *report, Selected().value_or(0));
+        compare = new CompareWindow(prompter, this);
+    compare->Open(list, birthdayInBoxes, *reportDayInBoxes, Selected().value_or(0));
+}
+
+void PeopleDialog::SetBoxDates(
+    std::optional<std::chrono::year_month_day> birthday, std::optional<std::chrono::year_month_day> reportDay)
+{
+    birthdayInBoxes = birthday;
+    reportDayInBoxes = reportDay;
 }
 
 } // namespace ui

@@ -7,17 +7,17 @@
 // written after each change (people/PeopleFile.h); a file that cannot be
 // read is reported once and kept aside before anything is saved.
 //
-// In: the main window's services (PeopleServices), the user's keys and
-// clicks. Out: the file, a chart request for a person's birthday, the
-// Compare window. Modeless; a chart shown closes it, as a "go to" does, so
-// that nothing of the chart is hidden behind it.
+// In: today from the clock, the dates the main window's boxes spell (set
+// whenever they change), the user's keys and clicks. Out: the file, a chart
+// request for a person's birthday (answered by ChartShown or ChartRefused),
+// the Compare window. Modeless; a chart shown closes it, as a "go to" does,
+// so that nothing of the chart is hidden behind it.
 
 #include "people/PeopleFile.h"
 
 #include <QDialog>
 
 #include <chrono>
-#include <functional>
 #include <optional>
 
 class QLabel;
@@ -25,31 +25,20 @@ class QPushButton;
 class QTableView;
 
 namespace app {
+class Clock;
 class MessagePrompter;
-}
+} // namespace app
 
 namespace ui {
 
 class CompareWindow;
 class PeopleModel;
 
-// What the main window lends the dialog.
-struct PeopleServices {
-    app::MessagePrompter& prompter;
-    std::function<std::chrono::year_month_day()> today;
-    // The dates the boxes spell now; none when they spell no date.
-    std::function<std::optional<std::chrono::year_month_day>()> birthdayInBoxes;
-    std::function<std::optional<std::chrono::year_month_day>()> reportDayInBoxes;
-    // Puts the person's birthday into the boxes and draws the chart as the
-    // chart button would; why it cannot, or empty when it could.
-    std::function<QString(const people::Person&)> showChart;
-    QString path; // of the people's file
-};
-
 class PeopleDialog final : public QDialog {
     Q_OBJECT
 public:
-    PeopleDialog(PeopleServices services, QWidget* owner);
+    // path: the people's file.
+    PeopleDialog(app::MessagePrompter& prompter, const app::Clock& clock, const QString& path, QWidget* owner);
 
     // Reads the file the first time, then shows the dialog.
     void Open();
@@ -64,6 +53,20 @@ public:
 
     const people::PeopleList& List() const { return list; }
 
+    // The dates the main window's boxes spell now; none when they spell no
+    // date. Add starts from the birthday; Compare offers it and needs the
+    // report day.
+    void SetBoxDates(
+        std::optional<std::chrono::year_month_day> birthday, std::optional<std::chrono::year_month_day> reportDay);
+    // The answers to chartRequested: the chart is on show, and the dialog
+    // makes way for it; or it cannot be shown, and the dialog says why.
+    void ChartShown();
+    void ChartRefused(const QString& reason);
+
+signals:
+    // Show Chart, Return, or a double click on a row.
+    void chartRequested(const people::Person& person);
+
 private:
     void Load();
     // Keeps changed as the list if it can be saved; else tells the user and
@@ -77,7 +80,10 @@ private:
     // refuses it or cannot be saved.
     void AskPerson(const QString& title, const people::Person& initial, std::optional<std::size_t> replacing);
 
-    PeopleServices services;
+    app::MessagePrompter& prompter;
+    const app::Clock& clock;
+    std::optional<std::chrono::year_month_day> birthdayInBoxes;
+    std::optional<std::chrono::year_month_day> reportDayInBoxes;
     people::PeopleFile file;
     people::PeopleList list;
     bool loaded = false;

@@ -2,7 +2,7 @@
 
 #include "app/DateText.h"
 #include "app/MessagePrompter.h"
-#include "ui/Look.h"
+#include "ui/widgets/DialogControls.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -57,7 +57,7 @@ protected:
 
 PersonDialog::PersonDialog(
     const QString& title, const people::Person& initial, Checker check, app::MessagePrompter& prompter, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(owner)
     , check(std::move(check))
     , prompter(prompter)
     , lblName(new QLabel(QStringLiteral("&Name:"), this))
@@ -67,10 +67,7 @@ PersonDialog::PersonDialog(
     , spnBirthDay(new TypedNumberBox(31, this))
     , spnBirthYear(new TypedNumberBox(9999, this))
 {
-    setObjectName(QStringLiteral("frmPerson"));
-    setWindowTitle(title);
-    setWindowIcon(ApplicationIcon());
-    setFont(SansSerifFont(8.25));
+    FrameDialog(*this, "frmPerson", title);
     setModal(true);
 
     txtName->setObjectName(QStringLiteral("txtName"));
@@ -95,6 +92,10 @@ PersonDialog::PersonDialog(
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
+    // Return is OK's wherever the focus is; Cancel takes a click or Space.
+    for (QAbstractButton* button : buttons->buttons())
+        static_cast<QPushButton*>(button)->setAutoDefault(false);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     auto* date = new QHBoxLayout;
     date->addWidget(cboBirthMonth);
     date->addWidget(spnBirthDay);

@@ -2,7 +2,6 @@
 
 #include "app/DateText.h"
 #include "chart/Planner.h"
-#include "ui/Look.h"
 #include "ui/planner/PlannerView.h"
 #include "ui/widgets/DialogControls.h"
 
@@ -26,7 +25,7 @@ constexpr int kDefaultMonths = 3;
 } // namespace
 
 PlannerWindow::PlannerWindow(Services services, QWidget* owner)
-    : QDialog(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint)
+    : QDialog(owner)
     , services(std::move(services))
     , lblPeriod(new QLabel(QStringLiteral("&Period:"), this))
     , cboPeriod(new QComboBox(this))
@@ -39,10 +38,7 @@ PlannerWindow::PlannerWindow(Services services, QWidget* owner)
     , cmdSave(MakeDialogButton(this, "cmdSave", QStringLiteral("&Save as PNG...")))
     , cmdClose(MakeDialogButton(this, "cmdClose", QStringLiteral("Close")))
 {
-    setObjectName(QStringLiteral("frmMonthsAhead"));
-    setWindowTitle(QStringLiteral("Months Ahead"));
-    setWindowIcon(ApplicationIcon());
-    setFont(SansSerifFont(8.25));
+    FrameDialog(*this, "frmMonthsAhead", QStringLiteral("Months Ahead"), DialogBorder::Resizable);
 
     lblPeriod->setObjectName(QStringLiteral("lblPeriod"));
     lblPeriod->setBuddy(cboPeriod);
@@ -65,7 +61,7 @@ PlannerWindow::PlannerWindow(Services services, QWidget* owner)
     for (QPushButton* button : { cmdPrint, cmdPrintPreview, cmdCopy, cmdSave })
         buttons->addWidget(button);
     buttons->addStretch(1);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(MakeEndingButtonBox(*this, cmdClose, QDialogButtonBox::RejectRole, Qt::Horizontal));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(period);
     layout->addWidget(scrCalendar, 1);
@@ -81,7 +77,6 @@ PlannerWindow::PlannerWindow(Services services, QWidget* owner)
     connect(cmdPrintPreview, &QPushButton::clicked, this, &PlannerWindow::PrintPreview);
     connect(cmdCopy, &QPushButton::clicked, this, &PlannerWindow::CopyPicture);
     connect(cmdSave, &QPushButton::clicked, this, &PlannerWindow::SavePicture);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void PlannerWindow::ShowChart(std::chrono::year_month_day birthDay, std::chrono::year_month_day reportDay,

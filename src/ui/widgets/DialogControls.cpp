@@ -1,9 +1,23 @@
 #include "ui/widgets/DialogControls.h"
 
+#include "ui/Look.h"
+
 #include <QComboBox>
+#include <QDialog>
 #include <QPushButton>
 
 namespace ui {
+
+void FrameDialog(QDialog& dialog, const char* name, const QString& title, DialogBorder border)
+{
+    dialog.setObjectName(QString::fromLatin1(name));
+    dialog.setWindowFlags(border == DialogBorder::Fixed
+            ? Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            : Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    dialog.setWindowTitle(title);
+    dialog.setWindowIcon(ApplicationIcon());
+    dialog.setFont(SansSerifFont(8.25));
+}
 
 QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& text)
 {
@@ -11,6 +25,21 @@ QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& 
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     return button;
+}
+
+QDialogButtonBox* MakeEndingButtonBox(
+    QDialog& dialog, QPushButton* button, QDialogButtonBox::ButtonRole role, Qt::Orientation orientation)
+{
+    auto* box = new QDialogButtonBox(orientation, &dialog);
+    box->setObjectName(QStringLiteral("buttons"));
+    box->addButton(button, role);
+    // As wide as the column it stands in, as the button was; a box standing
+    // in a column would otherwise keep to the button's own width.
+    if (orientation == Qt::Vertical)
+        box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return box;
 }
 
 void FillPeriodBox(QComboBox& box, int months)

@@ -79,6 +79,16 @@ private slots:
         QVERIFY(!dialog->isVisible());
     }
 
+    // Return is Close's, the default, even with another button focused.
+    void returnClosesFromAFocusedButton()
+    {
+        auto* add = dialog->findChild<QPushButton*>(QStringLiteral("cmdAddToCalendar"));
+        add->setFocus();
+        QTest::keyClick(add, Qt::Key_Return);
+        QVERIFY(suggestions.isEmpty());
+        QVERIFY(!dialog->isVisible());
+    }
+
     void addToCalendarSavesThePeriodOrSaysWhyNot()
     {
         QTemporaryDir folder;

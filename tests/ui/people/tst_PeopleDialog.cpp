@@ -3,7 +3,8 @@
 // for the critical days and closes the dialog, which would hide the chart; a
 // birthday the boxes cannot hold is kept but not shown, and the dialog says
 // why. A birthday typed into the Add dialog is kept as typed or refused aloud.
-// The Compare window keeps its layout when another person is chosen.
+// The Compare window keeps its layout when another person is chosen, and
+// Return presses none of its buttons.
 
 #include "MainWindowHarness.h"
 #include "people/PeopleFile.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -97,6 +99,11 @@ private slots:
         QVERIFY2(note->text().contains(QStringLiteral("2020")), qPrintable(note->text()));
         QCOMPARE(harness.Box("cboBirthYear")->currentText(), QStringLiteral("1984"));
         QCOMPARE(ui::ChartPicture(*chart), fromList);
+
+        // The open dialog acts on the boxes as they are now.
+        harness.Box("cboReportDay")->setEditText(QStringLiteral("x"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdCompare")), Qt::LeftButton);
+        QCOMPARE(harness.prompter.Texts(), QStringList { QStringLiteral("Please Enter A Valid Report Day") });
         QFile::remove(path);
     }
 
@@ -191,6 +198,13 @@ private slots:
         QVERIFY(compare != nullptr && QTest::qWaitForWindowExposed(compare));
         auto* second = compare->findChild<QComboBox*>(QStringLiteral("cboSecond"));
         QCOMPARE(second->currentIndex(), 1);
+        // No default button here: Return leaves a focused Copy unpressed.
+        QGuiApplication::clipboard()->clear();
+        auto* copy = compare->findChild<QPushButton*>(QStringLiteral("cmdCopy"));
+        copy->setFocus();
+        QTest::keyClick(copy, Qt::Key_Return);
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        QVERIFY(compare->isVisible());
         second->setCurrentIndex(0);
         QApplication::processEvents();
 
