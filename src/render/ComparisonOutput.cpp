@@ -2,10 +2,10 @@
 
 #include "chart/ChartPlot.h"
 #include "chart/Compatibility.h"
+#include "chart/DateComposition.h"
 #include "chart/ValueTable.h"
 #include "render/ImageOutput.h"
-#include "ui/chart/ChartArea.h"
-#include "ui/chart/ComparisonPicture.h"
+#include "ui/chart/ChartDrawing.h"
 #include "ui/report/ComparisonPage.h"
 
 #include <QPainter>
@@ -15,18 +15,12 @@ namespace render {
 
 bool WriteComparisonPicture(QIODevice& file, const RenderOptions& options, std::string& error)
 {
-    // The first person's chart through the same widget as the window's, so
-    // that their curves are those the single chart draws.
-    ui::ChartArea area;
-    area.SetScaleWidth(chart::kChartDays);
-    area.SetupChartFrame();
-    area.ShowChart({ options.birth, options.report });
-    const QImage picture = ui::ComparisonPicture(area, *options.compare);
-    if (picture.devicePixelRatio() != options.scale) {
-        error = "the display platform draws at ratio " + std::to_string(picture.devicePixelRatio()) + ", not "
-            + std::to_string(options.scale);
-        return false;
-    }
+    // As the Compare window draws it: the first person's curves plain, as
+    // the single chart draws them, over the second person's dashed ones.
+    ui::ChartDrawing drawing;
+    drawing.daysSinceBirth = chart::DaysSinceBirth(options.birth, options.report);
+    drawing.secondDaysSinceBirth = chart::DaysSinceBirth(*options.compare, options.report);
+    const QImage picture = ui::ChartImage(drawing, options.scale);
     if (!WritePng(file, picture)) {
         error = "the PNG could not be encoded";
         return false;

@@ -1,9 +1,9 @@
-// Draws the chart area for two dates into a PNG file, through the same chart
-// area widget as the program's window, so that the picture is the one a user
-// would see; or writes the printed report page as a PDF, through the same
-// drawing as the window's printing; and writes the value table as CSV, and
-// the critical days as calendar events or CSV; and draws the months ahead as
-// the printed planner's pages or the planner window's calendar.
+// Draws the chart for two dates into a PNG file, through the same drawing as
+// the program's chart area, so that the picture is the one a user would see;
+// or writes the printed report page as a PDF, through the same drawing as the
+// window's printing; and writes the value table as CSV, and the critical days
+// as calendar events or CSV; and draws the months ahead as the printed
+// planner's pages or the planner window's calendar.
 
 #include "calendar/CriticalCalendar.h"
 #include "chart/ChartPlot.h"
@@ -16,7 +16,7 @@
 #include "render/ImageOutput.h"
 #include "render/RenderOptions.h"
 #include "ui/Look.h"
-#include "ui/chart/ChartArea.h"
+#include "ui/chart/ChartDrawing.h"
 #include "ui/planner/PlannerPage.h"
 #include "ui/report/ReportPage.h"
 
@@ -26,7 +26,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPixmap>
 #include <QTemporaryDir>
 
 #include <iostream>
@@ -215,9 +214,6 @@ int main(int argc, char* argv[])
     if (file || plannerFile) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        // The ratio has to be fixed before the application exists; the widget
-        // then draws its curves at that resolution, as on a high-density screen.
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(options.scale));
         // Qt's start-up looks into the runtime folder for a sandbox's marker file,
         // and without XDG_RUNTIME_DIR (a cron job, a container) warns and makes a
         // shared folder in /tmp. A private folder of this run's own serves
@@ -240,16 +236,11 @@ int main(int argc, char* argv[])
         if (!written)
             return FailTarget(*file, error);
     } else if (file && options.format == render::OutputFormat::Png) {
-        ui::ChartArea area;
-        area.SetScaleWidth(chart::kChartDays);
-        area.SetupChartFrame();
-        area.SetLineStyles(options.lineStyles);
-        area.ShowChart({ options.birth, options.report });
-        const QPixmap picture = area.grab();
-        if (picture.devicePixelRatio() != options.scale)
-            return Fail("the display platform draws at ratio " + std::to_string(picture.devicePixelRatio()) + ", not "
-                + std::to_string(options.scale));
-        if (!render::WritePng(file->Device(), picture.toImage()))
+        ui::ChartDrawing drawing;
+        drawing.daysSinceBirth = chart::DaysSinceBirth(options.birth, options.report);
+        drawing.lineStyles = options.lineStyles;
+        const QImage picture = ui::ChartImage(drawing, options.scale);
+        if (!render::WritePng(file->Device(), picture))
             return FailTarget(*file, "the PNG could not be encoded");
     } else if (file && !WriteReportPage(file->Device(), options)) {
         return FailTarget(*file, "the PDF could not be made");

@@ -1,8 +1,8 @@
 #include "ui/chart/ChartArea.h"
 
-#include "chart/ChartPlot.h"
 #include "ui/Look.h"
 #include "ui/chart/ChartDescription.h"
+#include "ui/chart/ChartDrawing.h"
 #include "ui/chart/DayReadout.h"
 #include "ui/chart/DayReadoutBox.h"
 
@@ -12,17 +12,14 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace ui {
 namespace {
 
-constexpr int kSideTwips = 6465;
 // Clear of the pointer's arrow, which hangs below and right of its tip.
 constexpr int kPointerGap = 16;
 constexpr int kCursorGap = 4;
-// A unit of the line styles' dash patterns on the one-pixel curves: long
-// enough that a dot of the dotted curve reads as a dot, not as a gap.
-constexpr double kStylePatternPixels = 1.5;
 
 // The keys the day cursor answers: unmodified but for the keypad's.
 std::optional<DayCursor::Key> CursorKey(const QKeyEvent& event)
@@ -95,7 +92,7 @@ QLabel* MakePercentLabel(QWidget* parent, int index, const QString& text, const 
     auto* label = new QLabel(text, parent);
     label->setObjectName(QStringLiteral("lblPercent"));
     label->setProperty("index", index);
-    label->setFont(SansSerifFont(8.25, true));
+    label->setFont(PercentLabelFont());
     SetTextColor(label, Qt::white);
     label->setAutoFillBackground(false);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -111,24 +108,29 @@ QLabel* MakePercentLabel(QWidget* parent, int index, const QString& text, const 
 
 ChartArea::ChartArea(QWidget* parent)
     : QWidget(parent)
-    , surface(QSize(Px(kSideTwips), Px(kSideTwips)), devicePixelRatioF())
+    , scaleWidth(static_cast<double>(ChartSize().width()) * kTwipsPerPixel)
 {
     setObjectName(QStringLiteral("picBiorhythm"));
-    setFixedSize(Px(kSideTwips), Px(kSideTwips));
+    setFixedSize(ChartSize());
     setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
     setPalette(palette);
     // The font the "0%" label is measured with: the labels' own, so that
     // its text ends exactly at the right edge.
-    setFont(SansSerifFont(8.25, true));
+    setFont(PercentLabelFont());
 
-    // Created bottom first: later children lie above earlier ones.
+    // Created bottom first: later children lie above earlier ones. The
+    // labels' places are those of the drawing (ChartDrawing.h), but for the
+    // "0%" label, which keeps the layout's design place until a scale is set
+    // up.
     lnHor = MakeLine(this, QStringLiteral("lnHor"));
     lnVert = MakeLine(this, QStringLiteral("lnVert"));
-    lblPercent[0] = MakePercentLabel(this, 0, QStringLiteral("100%"), TwipsRect(6000, 0, 465, 195));
-    lblPercent[1] = MakePercentLabel(this, 1, QStringLiteral("0%"), TwipsRect(3690, 2790, 255, 195));
-    lblPercent[2] = MakePercentLabel(this, 2, QStringLiteral("-100%"), TwipsRect(5940, 6270, 525, 195));
+    const std::array<QString, 3>& texts = PercentLabelTexts();
+    const ChartFrame frame = ChartFrameLayout(scaleWidth);
+    lblPercent[0] = MakePercentLabel(this, 0, texts[0], frame.labels[0]);
+    lblPercent[1] = MakePercentLabel(this, 1, texts[1], TwipsRect(3690, 2790, 255, 195));
+    lblPercent[2] = MakePercentLabel(this, 2, texts[2], frame.labels[2]);
     lnHor->hide();
     lnVert->hide();
 
@@ -139,42 +141,30 @@ ChartArea::ChartArea(QWidget* parent)
 
 void ChartArea::SetScaleWidth(double width)
 {
-    surface.SetScaleWidth(width);
+    // A scale that is not a positive finite width is refused and the old one
+    // kept; the walk over such a scale would never end.
+    if (width > 0.0 && std::isfinite(width))
+        scaleWidth = width;
 }
 
 double ChartArea::ScaleWidth() const
 {
-    return surface.ScaleWidth();
+    return scaleWidth;
 }
 
 double ChartArea::ScaleHeight() const
 {
-    return surface.ScaleHeight();
+    return static_cast<double>(height()) * kTwipsPerPixel;
 }
 
 void ChartArea::SetupChartFrame()
 {
-    const double w = ScaleWidth();
-    const double h = ScaleHeight();
-
-    // The lines sit on the same pixels as the curves' 0% and report-day
-    // points, so the curves cross them exactly.
-    const int zeroRow = surface.LogicalY(h / 2);
-    lnHor->setGeometry(QRect(QPoint(surface.LogicalX(0), zeroRow), QPoint(surface.LogicalX(w), zeroRow)));
-    const int reportColumn = surface.LogicalX(w / 2);
-    lnVert->setGeometry(QRect(QPoint(reportColumn, surface.LogicalY(0)), QPoint(reportColumn, surface.LogicalY(h))));
+    const ChartFrame frame = ChartFrameLayout(scaleWidth);
+    lnHor->setGeometry(frame.zeroLine);
+    lnVert->setGeometry(frame.reportLine);
     lnHor->show();
     lnVert->show();
-
-    // Half a text line below the 0% line, its text ending at the right edge.
-    const QFontMetrics metrics(font());
-    const QString zero = lblPercent[1]->text();
-    const double textWidth = metrics.horizontalAdvance(zero) * w / width();
-    const double textHeight = metrics.height() * h / height();
-    const double top = h / 2 + textHeight / 2;
-    const double left = w - textWidth;
-    lblPercent[1]->setGeometry(qRound(left * width() / w), qRound(top * height() / h), metrics.horizontalAdvance(zero),
-        lblPercent[1]->height());
+    lblPercent[1]->setGeometry(frame.labels[1]);
 }
 
 void ChartArea::ShowChart(const ShownChart& chart)
@@ -192,39 +182,22 @@ void ChartArea::ShowChart(const ShownChart& chart)
 
 QImage ChartArea::Picture() const
 {
-    return surface.Image();
-}
-
-void ChartArea::DrawFrame(QPainter& painter, bool labelsOnBlack) const
-{
-    if (labelsOnBlack)
-        for (const QLabel* label : lblPercent)
-            if (label->isVisibleTo(this))
-                painter.fillRect(label->geometry(), Qt::black);
-    // Bottom first, as they are stacked: the lines, then the labels.
-    for (QWidget* part :
-        std::initializer_list<QWidget*> { lnHor, lnVert, lblPercent[0], lblPercent[1], lblPercent[2] }) {
-        if (!part->isVisibleTo(this))
-            continue;
-        // The lines fill their background; the labels are transparent and
-        // must not be given one.
-        part->render(&painter, part->pos(), QRegion(),
-            part->autoFillBackground() ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
-    }
+    if (!kept.isNull())
+        return kept;
+    ChartDrawing black;
+    black.frame = false;
+    return ChartImage(black, devicePixelRatioF());
 }
 
 void ChartArea::DrawCycles()
 {
-    surface.Clear();
-    const chart::ChartPlot plot(surface);
-    if (!lineStyles) {
-        plot.DrawCycles(shown->DaysSinceBirth());
-        return;
-    }
-    // Measured in logical pixels, so that a dash is as long at ratio 2 as
-    // at ratio 1, only drawn more finely.
-    plot.DrawStyledCycles(
-        shown->DaysSinceBirth(), (width() - 1) / ScaleWidth(), (height() - 1) / ScaleHeight(), kStylePatternPixels);
+    ChartDrawing drawing;
+    drawing.daysSinceBirth = shown->DaysSinceBirth();
+    drawing.lineStyles = lineStyles;
+    // The lines and labels are the area's own controls, above the curves.
+    drawing.frame = false;
+    drawing.scaleWidth = scaleWidth;
+    kept = ChartImage(drawing, devicePixelRatioF());
 }
 
 void ChartArea::SetLineStyles(bool on)
@@ -242,20 +215,15 @@ void ChartArea::SetLineStyles(bool on)
 
 void ChartArea::MatchDeviceResolution()
 {
-    const qreal ratio = devicePixelRatioF();
-    if (qFuzzyCompare(ratio, surface.DevicePixelRatio()))
-        return;
-    const double width = surface.ScaleWidth();
-    surface = RetainedSurface(size(), ratio);
-    surface.SetScaleWidth(width);
     // The chart on show again, at the new screen's resolution.
-    if (shown)
+    if (shown && !kept.isNull() && !qFuzzyCompare(devicePixelRatioF(), kept.devicePixelRatio()))
         DrawCycles();
 }
 
 int ChartArea::DayColumn(int offset) const
 {
-    return surface.LogicalX(ScaleWidth() / 2 + offset);
+    // On the column of the curves' points for the day (ChartDrawing.h).
+    return static_cast<int>(std::lround((scaleWidth / 2 + offset) / scaleWidth * (width() - 1)));
 }
 
 void ChartArea::FollowCursor()
@@ -364,8 +332,8 @@ void ChartArea::paintEvent(QPaintEvent* /*event*/)
 {
     MatchDeviceResolution();
     QPainter painter(this);
-    if (surface.HasImage())
-        painter.drawImage(QPointF(0, 0), surface.Image());
+    if (!kept.isNull())
+        painter.drawImage(QPointF(0, 0), kept);
     else
         painter.fillRect(rect(), Qt::black);
 }

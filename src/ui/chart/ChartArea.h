@@ -23,7 +23,6 @@
 // widgets above the lines and labels; they never touch the kept picture.
 
 #include "ui/chart/DayCursor.h"
-#include "ui/chart/RetainedSurface.h"
 #include "ui/chart/ShownChart.h"
 
 #include <QImage>
@@ -32,7 +31,6 @@
 #include <optional>
 
 class QLabel;
-class QPainter;
 
 namespace ui {
 
@@ -68,15 +66,9 @@ public:
     // The chart on show; none before the first ShowChart.
     const std::optional<ShownChart>& Shown() const { return shown; }
 
-    // The curves as drawn, at device resolution, without lines and labels.
+    // The curves as drawn (ChartDrawing.h), at device resolution, without
+    // lines and labels; black before the first chart.
     QImage Picture() const;
-
-    // The white lines and the percent labels as the area shows them, bottom
-    // first, drawn at their places onto a painter over the curves. The area's
-    // labels let the curves show through around their letters; with
-    // labelsOnBlack each label's place is cleared to black first, for a
-    // picture crowded enough that its curves would run through the text.
-    void DrawFrame(QPainter& painter, bool labelsOnBlack = false) const;
 
 signals:
     void chartShown();
@@ -110,7 +102,11 @@ private:
     QPoint pointer; // where the pointer last moved over the area
     bool lineStyles = false;
 
-    RetainedSurface surface;
+    double scaleWidth;
+    // The curves of the chart on show, kept until the next chart replaces
+    // them; made with the first chart, so that a window that shows none
+    // carries no image.
+    QImage kept;
 
     QWidget* lnHor = nullptr;
     QWidget* lnVert = nullptr;

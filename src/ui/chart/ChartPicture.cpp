@@ -1,18 +1,18 @@
 #include "ui/chart/ChartPicture.h"
 
 #include "ui/chart/ChartArea.h"
-
-#include <QPainter>
+#include "ui/chart/ChartDrawing.h"
 
 namespace ui {
 
 QImage ChartPicture(const ChartArea& area)
 {
-    QImage picture = area.Picture().convertToFormat(QImage::Format_RGB32);
-    picture.setDevicePixelRatio(area.devicePixelRatioF());
-    QPainter painter(&picture);
-    area.DrawFrame(painter);
-    return picture;
+    ChartDrawing drawing;
+    if (area.Shown())
+        drawing.daysSinceBirth = area.Shown()->DaysSinceBirth();
+    drawing.lineStyles = area.LineStyles();
+    drawing.scaleWidth = area.ScaleWidth();
+    return ChartImage(drawing, area.devicePixelRatioF());
 }
 
 } // namespace ui

@@ -7,8 +7,9 @@
 
 namespace ui {
 
-// The chart area's drawing kept in an image, so that curves outlive the area
-// being covered or minimised until the next chart clears them.
+// The chart's points set in an image (ChartDrawing.h), which the chart area
+// keeps, so that curves outlive the area being covered or minimised until the
+// next chart clears them.
 //
 // The image has the device's resolution. The scale runs over the centres of
 // the outermost dots, so a point at the top of the scale lights the top pixel

@@ -4,10 +4,10 @@
 #include "app/MessagePrompter.h"
 #include "chart/ChartPlot.h"
 #include "chart/Compatibility.h"
+#include "chart/DateComposition.h"
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
-#include "ui/chart/ChartArea.h"
-#include "ui/chart/ComparisonPicture.h"
+#include "ui/chart/ChartDrawing.h"
 #include "ui/chart/PrintLoader.h"
 #include "ui/widgets/DialogControls.h"
 
@@ -85,6 +85,16 @@ QString LongDate(std::chrono::year_month_day date)
     return QLocale().toString(app::ToQDate(date), QLocale::LongFormat);
 }
 
+// Both people's chart: the first person's curves plain, over the second
+// person's dashed ones.
+QImage Picture(const Comparison& comparison, qreal devicePixelRatio)
+{
+    ChartDrawing drawing;
+    drawing.daysSinceBirth = chart::DaysSinceBirth(comparison.firstBirth, comparison.report);
+    drawing.secondDaysSinceBirth = chart::DaysSinceBirth(comparison.secondBirth, comparison.report);
+    return ChartImage(drawing, devicePixelRatio);
+}
+
 } // namespace
 
 CompareWindow::CompareWindow(app::MessagePrompter& prompter, QWidget* owner)
@@ -95,7 +105,6 @@ CompareWindow::CompareWindow(app::MessagePrompter& prompter, QWidget* owner)
     , lblSecond(new QLabel(QStringLiteral("&Second (dashed lines):"), this))
     , cboSecond(new QComboBox(this))
     , lblReportDay(new QLabel(this))
-    , area(new ChartArea(this))
     , picComparison(new QLabel(this))
     , legend(new ComparisonLegend(this))
     , tblCompatibility(new QTableWidget(4, 3, this))
@@ -114,13 +123,10 @@ CompareWindow::CompareWindow(app::MessagePrompter& prompter, QWidget* owner)
     lblSecond->setBuddy(cboSecond);
     lblReportDay->setObjectName(QStringLiteral("lblReportDay"));
 
-    area->hide();
-    area->SetScaleWidth(chart::kChartDays);
-    area->SetupChartFrame();
     picComparison->setObjectName(QStringLiteral("picComparison"));
-    picComparison->setFixedSize(area->size());
+    picComparison->setFixedSize(ChartSize());
     picComparison->setAccessibleName(QStringLiteral("Comparison chart"));
-    legend->setFixedWidth(area->width());
+    legend->setFixedWidth(ChartSize().width());
 
     tblCompatibility->setObjectName(QStringLiteral("tblCompatibility"));
     tblCompatibility->setAccessibleName(QStringLiteral("Compatibility"));
@@ -211,8 +217,7 @@ void CompareWindow::ShowComparison()
     if (choices.empty())
         return;
     const Comparison comparison = Current();
-    area->ShowChart({ comparison.firstBirth, report });
-    picComparison->setPixmap(QPixmap::fromImage(ComparisonPicture(*area, comparison.secondBirth)));
+    picComparison->setPixmap(QPixmap::fromImage(Picture(comparison, devicePixelRatioF())));
     const QString first = PersonLabel(comparison.firstName, LongDate(comparison.firstBirth));
     const QString second = PersonLabel(comparison.secondName, LongDate(comparison.secondBirth));
     legend->SetPeople(first, second);
@@ -272,7 +277,7 @@ void CompareWindow::CopyComparison()
     if (choices.empty())
         return;
     auto* data = new QMimeData;
-    data->setImageData(ComparisonPicture(*area, Current().secondBirth));
+    data->setImageData(Picture(Current(), devicePixelRatioF()));
     data->setText(FiguresText());
     QGuiApplication::clipboard()->setMimeData(data);
 }

@@ -2,7 +2,7 @@
 
 // The Compare window: two birthdays, each a kept person or the birthday in
 // the main window's boxes, over the 28 days around the report day in the
-// boxes. One chart of both (ui/chart/ComparisonPicture.h: the first
+// boxes. One chart of both (ui/chart/ChartDrawing.h: the first
 // person's curves solid, the second's dashed) with a legend that names them,
 // and the compatibility of each cycle and overall (chart/Compatibility.h),
 // each row a sentence for a screen reader. Copy puts the picture and the
@@ -29,7 +29,6 @@ class MessagePrompter;
 
 namespace ui {
 
-class ChartArea;
 class ComparisonLegend;
 
 class CompareWindow final : public QDialog {
@@ -67,7 +66,6 @@ private:
     QLabel* lblSecond = nullptr;
     QComboBox* cboSecond = nullptr;
     QLabel* lblReportDay = nullptr;
-    ChartArea* area = nullptr; // never shown: draws the first person's chart
     QLabel* picComparison = nullptr;
     ComparisonLegend* legend = nullptr;
     QTableWidget* tblCompatibility = nullptr;

@@ -9,6 +9,7 @@
 #include "MainWindowHarness.h"
 #include "people/PeopleFile.h"
 #include "ui/chart/ChartArea.h"
+#include "ui/chart/ChartDrawing.h"
 #include "ui/chart/ChartPicture.h"
 
 #include <QAction>
@@ -216,15 +217,15 @@ private slots:
                                    ->pixmap()
                                    .toImage()
                                    .convertToFormat(QImage::Format_RGB32);
-        const QList<QLabel*> labels = compare->findChildren<QLabel*>(QStringLiteral("lblPercent"));
-        QCOMPARE(labels.size(), 3);
-        for (const QLabel* label : labels) {
-            const QRect place = label->geometry() & picture.rect();
+        const ui::ChartFrame frame = ui::ChartFrameLayout(chart::kChartDays);
+        for (std::size_t i = 0; i < frame.labels.size(); ++i) {
+            const QRect place = frame.labels[i] & picture.rect();
+            QVERIFY(!place.isEmpty());
             for (int y = place.top(); y <= place.bottom(); ++y)
                 for (int x = place.left(); x <= place.right(); ++x) {
                     const QRgb pixel = picture.pixel(x, y);
                     QVERIFY2(qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel),
-                        qPrintable(QStringLiteral("%1 at %2, %3").arg(label->text()).arg(x).arg(y)));
+                        qPrintable(QStringLiteral("%1 at %2, %3").arg(ui::PercentLabelTexts()[i]).arg(x).arg(y)));
                 }
         }
     }
