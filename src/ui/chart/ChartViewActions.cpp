@@ -58,7 +58,7 @@ void ChartViewActions::ShowMonthsAhead()
     if (!shown)
         return;
     if (planner == nullptr)
-        planner = new PlannerWindow({ services.print, services.preview, services.savePicture }, area.window());
+        planner = new PlannerWindow({ services.print, services.preview, services.saver }, area.window());
     planner->ShowChart(shown->birth, shown->report, clock->Today());
 }
 
