@@ -20,8 +20,8 @@ bool WriteComparisonPicture(QIODevice& file, const RenderOptions& options, std::
     ui::ChartArea area;
     area.SetScaleWidth(chart::kChartDays);
     area.SetupChartFrame();
-    area.ShowChart({ options.birth, options.report });
-    const QImage picture = ui::ComparisonPicture(area, *options.compare);
+    area.ShowChart({ options.person.birthday, options.report });
+    const QImage picture = ui::ComparisonPicture(area, options.compare->birthday);
     if (picture.devicePixelRatio() != options.scale) {
         error = "the display platform draws at ratio " + std::to_string(picture.devicePixelRatio()) + ", not "
             + std::to_string(options.scale);
@@ -51,9 +51,7 @@ bool WriteComparisonPage(QIODevice& file, const RenderOptions& options, std::str
         return false;
     }
     const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
-    ui::DrawComparisonPage(painter, page,
-        { QString::fromStdString(options.name), options.birth, QString::fromStdString(options.compareName),
-            *options.compare, options.report });
+    ui::DrawComparisonPage(painter, page, { options.person, *options.compare, options.report });
     if (!painter.end()) {
         error = "the PDF could not be made";
         return false;
@@ -63,7 +61,7 @@ bool WriteComparisonPage(QIODevice& file, const RenderOptions& options, std::str
 
 std::string CompatibilityText(const RenderOptions& options)
 {
-    return chart::CompatibilityCsv(chart::CompatibilityOf(options.birth, *options.compare));
+    return chart::CompatibilityCsv(chart::CompatibilityOf(options.person.birthday, options.compare->birthday));
 }
 
 } // namespace render

@@ -99,16 +99,16 @@ bool WriteText(files::WholeFile* file, const std::string& text, std::string& err
 
 std::string CriticalDaysText(const render::RenderOptions& options)
 {
-    std::vector<chart::CriticalDay> days
-        = chart::CriticalDays(options.birth, options.report, chart::DaysInMonths(options.report, options.months));
+    std::vector<chart::CriticalDay> days = chart::CriticalDays(
+        options.person.birthday, options.report, chart::DaysInMonths(options.report, options.months));
     // The cycles start at the birth: a report day before it lists the
     // period's days from the birthday on, their offsets still from the
     // report day.
-    std::erase_if(days, [&options](const chart::CriticalDay& day) { return day.date < options.birth; });
+    std::erase_if(days, [&options](const chart::CriticalDay& day) { return day.date < options.person.birthday; });
     if (options.criticalFormat == render::CriticalFormat::Csv)
         return chart::CriticalDaysCsv(days);
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    return calendar::CriticalDaysCalendar(options.birth, days, now, options.name);
+    return calendar::CriticalDaysCalendar(options.person.birthday, days, now, options.person.name.toStdString());
 }
 
 QPageSize PageSizeOf(const render::RenderOptions& options)
@@ -128,7 +128,7 @@ bool WriteReportPage(QIODevice& file, const render::RenderOptions& options)
     if (!painter.begin(&writer))
         return false;
     const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
-    ui::DrawReportPage(painter, page, options.birth, options.report);
+    ui::DrawReportPage(painter, page, options.person.birthday, options.report);
     return painter.end();
 }
 
@@ -244,7 +244,7 @@ int main(int argc, char* argv[])
         area.SetScaleWidth(chart::kChartDays);
         area.SetupChartFrame();
         area.SetLineStyles(options.lineStyles);
-        area.ShowChart({ options.birth, options.report });
+        area.ShowChart({ options.person.birthday, options.report });
         const QPixmap picture = area.grab();
         if (picture.devicePixelRatio() != options.scale)
             return Fail("the display platform draws at ratio " + std::to_string(picture.devicePixelRatio()) + ", not "
@@ -255,12 +255,13 @@ int main(int argc, char* argv[])
         return FailTarget(*file, "the PDF could not be made");
     }
 
-    if (!options.values.empty() && !WriteText(valuesFile.get(), chart::ValuesCsv(options.birth, options.report), error))
+    if (!options.values.empty()
+        && !WriteText(valuesFile.get(), chart::ValuesCsv(options.person.birthday, options.report), error))
         return Fail(error);
     if (!options.critical.empty() && !WriteText(criticalFile.get(), CriticalDaysText(options), error))
         return Fail(error);
     if (plannerFile) {
-        const chart::Planner planner(options.birth, options.report, options.months);
+        const chart::Planner planner(options.person.birthday, options.report, options.months);
         const bool written = options.plannerFormat == render::OutputFormat::Pdf
             ? WritePlannerPdf(plannerFile->Device(), options, planner)
             : WritePlannerPng(plannerFile->Device(), options, planner);

@@ -123,7 +123,7 @@ void ChartActions::CopyChart()
         return;
     auto* data = new QMimeData;
     data->setImageData(ChartPicture(area));
-    data->setText(FromUtf8(chart::ValuesTabSeparated(shown->birth, shown->report)));
+    data->setText(FromUtf8(chart::ValuesTabSeparated(shown->person.birthday, shown->report)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -148,7 +148,7 @@ void ChartActions::ExportValues()
         return;
     saver.Save(area.window(),
         ChartFile(QStringLiteral("Export Values"), QStringLiteral("csv"), QStringLiteral("CSV file (*.csv)")),
-        QByteArray::fromStdString(chart::ValuesCsv(shown->birth, shown->report)));
+        QByteArray::fromStdString(chart::ValuesCsv(shown->person.birthday, shown->report)));
 }
 
 void ChartActions::Print()
@@ -158,14 +158,15 @@ void ChartActions::Print()
         return;
     const ShownChart& shown = *area.Shown();
     QString error;
-    if (!printing->printReport(area.window(), DocumentName(), shown.birth, shown.report, error) && !error.isEmpty())
+    if (!printing->printReport(area.window(), DocumentName(), shown.person.birthday, shown.report, error)
+        && !error.isEmpty())
         prompter.Show(error, app::MessageIcon::Critical, app::MessageButtons::Ok);
 }
 
 void ChartActions::PrintPreview()
 {
     if (const PrintEntryPoints* printing = Printing())
-        printing->previewReport(area.window(), DocumentName(), area.Shown()->birth, area.Shown()->report);
+        printing->previewReport(area.window(), DocumentName(), area.Shown()->person.birthday, area.Shown()->report);
 }
 
 const PrintEntryPoints* ChartActions::Printing()
@@ -187,7 +188,7 @@ void ChartActions::ShowCriticalDays()
                     calendar);
             },
             area.window());
-    criticalDays->ShowChart(shown->birth, shown->report, shown->person);
+    criticalDays->ShowChart(shown->person, shown->report);
 }
 
 void ChartActions::SetPeopleOpener(std::function<void()> open)
@@ -231,11 +232,11 @@ QString ChartActions::DocumentName() const
 {
     const ShownChart& shown = *area.Shown();
     const QString report = FromUtf8(chart::IsoDate(shown.report));
-    if (shown.person.isEmpty())
+    if (shown.person.name.isEmpty())
         return QStringLiteral("biorhythm-%1").arg(report);
     // A family's files side by side in one folder, each named after its
     // person, with what no file system takes in a name put as a dash.
-    QString person = shown.person;
+    QString person = shown.person.name;
     for (QChar& c : person)
         if (c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c))
             c = QLatin1Char('-');

@@ -59,7 +59,7 @@ void ChartViewActions::ShowMonthsAhead()
         return;
     if (planner == nullptr)
         planner = new PlannerWindow({ services.print, services.preview, services.saver }, area.window());
-    planner->ShowChart(shown->birth, shown->report, clock->Today());
+    planner->ShowChart(shown->person.birthday, shown->report, clock->Today());
 }
 
 void ChartViewActions::SetLineStyles(bool on)
