@@ -67,7 +67,7 @@ QString EntryProblem(int number, Refusal refusal, const QString& name)
     case Refusal::DuplicateName:
         return QStringLiteral("entry %1 repeats the name \"%2\" of an earlier entry").arg(entry, name);
     case Refusal::TooEarly:
-        return QStringLiteral("the birthday in entry %1 is before 1 January 1900").arg(entry);
+        return QStringLiteral("the birthday in entry %1 is before %2").arg(entry, FirstBirthdayText());
     case Refusal::None:
     case Refusal::NoSuchDay: // the reader has checked the date
     case Refusal::InTheFuture: // not checked for a file

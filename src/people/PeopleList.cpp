@@ -7,6 +7,15 @@
 
 namespace people {
 
+QString FirstBirthdayText()
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(static_cast<unsigned>(kFirstBirthday.day()))
+        .arg(QLocale::c().monthName(
+            static_cast<int>(static_cast<unsigned>(kFirstBirthday.month())), QLocale::LongFormat))
+        .arg(static_cast<int>(kFirstBirthday.year()));
+}
+
 QString RefusalText(Refusal refusal, const QString& name, std::chrono::year_month_day birthday)
 {
     switch (refusal) {
@@ -26,7 +35,7 @@ QString RefusalText(Refusal refusal, const QString& name, std::chrono::year_mont
             .arg(static_cast<int>(birthday.year()))
             .arg(static_cast<unsigned>(birthday.day()));
     case Refusal::TooEarly:
-        return QStringLiteral("The birthday cannot be before 1 January 1900.");
+        return QStringLiteral("The birthday cannot be before %1.").arg(FirstBirthdayText());
     case Refusal::InTheFuture:
         return QStringLiteral("The birthday cannot be after today.");
     }
@@ -38,10 +47,9 @@ QString TrimmedName(const QString& typed)
     return typed.trimmed();
 }
 
-Refusal PeopleList::Check(
-    const Person& person, std::optional<std::size_t> replacing, std::optional<std::chrono::year_month_day> today) const
+Refusal CheckName(const QString& typed)
 {
-    const QString name = TrimmedName(person.name);
+    const QString name = TrimmedName(typed);
     if (name.isEmpty())
         return Refusal::EmptyName;
     // By character, not by UTF-16 unit: a name in a script beyond the Basic
@@ -54,6 +62,15 @@ Refusal PeopleList::Check(
                 || c.category() == QChar::Separator_Paragraph;
         }))
         return Refusal::ControlInName;
+    return Refusal::None;
+}
+
+Refusal PeopleList::Check(
+    const Person& person, std::optional<std::size_t> replacing, std::optional<std::chrono::year_month_day> today) const
+{
+    if (const Refusal refusal = CheckName(person.name); refusal != Refusal::None)
+        return refusal;
+    const QString name = TrimmedName(person.name);
     for (std::size_t i = 0; i < people.size(); ++i)
         if (people[i].name == name && i != replacing)
             return Refusal::DuplicateName;

@@ -19,8 +19,12 @@
 
 namespace people {
 
+// A person wherever the program shows or names one: a kept one, the
+// birthday in the main window's boxes, either side of a comparison, the
+// renderer's --birth and --compare. The name is trimmed and passes CheckName,
+// or is empty for a birthday that belongs to no one named.
 struct Person {
-    QString name; // trimmed
+    QString name;
     std::chrono::year_month_day birthday;
 
     friend bool operator==(const Person&, const Person&) = default;
@@ -30,12 +34,23 @@ inline constexpr int kMaxNameLength = 100;
 
 enum class Refusal { None, EmptyName, LongName, ControlInName, DuplicateName, NoSuchDay, TooEarly, InTheFuture };
 
+// The first birthday a person can have (kFirstBirthday) as the messages
+// write it, "1 January 1900", in English whatever the desktop's language, as
+// the messages are.
+QString FirstBirthdayText();
+
 // One sentence for the user, naming the name, or the month and day that do
 // not meet, where it matters.
 QString RefusalText(Refusal refusal, const QString& name, std::chrono::year_month_day birthday = {});
 
 // The name as the list keeps it: blanks at either end removed.
 QString TrimmedName(const QString& typed);
+
+// Why a name, trimmed first, can be no one's (empty, too long, or holding a
+// control character or a line or paragraph separator); Refusal::None when it
+// can. The one rule for a name, wherever it is typed; that two people differ
+// in name is the list's own, PeopleList::Check.
+Refusal CheckName(const QString& typed);
 
 class PeopleList {
 public:
@@ -48,7 +63,7 @@ public:
     // Why person (name trimmed first) cannot join the list, or stand at
     // `replacing` in place of whoever is there; Refusal::None when it can.
     // Names are unique as written, case and all: "anna" and "Anna" are two.
-    // A birthday is a day its month has, from 1 January 1900 to today
+    // A birthday is a day its month has, from kFirstBirthday to today
     // (BirthdayRange.h); today is null when the check is of a file, whose
     // birthdays were checked when they were added (a clock set back must not
     // cost the user the list).

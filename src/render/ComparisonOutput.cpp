@@ -18,8 +18,8 @@ bool WriteComparisonPicture(QIODevice& file, const RenderOptions& options, std::
     // As the Compare window draws it: the first person's curves plain, as
     // the single chart draws them, over the second person's dashed ones.
     ui::ChartDrawing drawing;
-    drawing.daysSinceBirth = chart::DaysSinceBirth(options.birth, options.report);
-    drawing.secondDaysSinceBirth = chart::DaysSinceBirth(*options.compare, options.report);
+    drawing.daysSinceBirth = chart::DaysSinceBirth(options.person.birthday, options.report);
+    drawing.secondDaysSinceBirth = chart::DaysSinceBirth(options.compare->birthday, options.report);
     const QImage picture = ui::ChartImage(drawing, options.scale);
     if (!WritePng(file, picture)) {
         error = "the PNG could not be encoded";
@@ -45,9 +45,7 @@ bool WriteComparisonPage(QIODevice& file, const RenderOptions& options, std::str
         return false;
     }
     const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
-    ui::DrawComparisonPage(painter, page,
-        { QString::fromStdString(options.name), options.birth, QString::fromStdString(options.compareName),
-            *options.compare, options.report });
+    ui::DrawComparisonPage(painter, page, { options.person, *options.compare, options.report });
     if (!painter.end()) {
         error = "the PDF could not be made";
         return false;
@@ -57,7 +55,7 @@ bool WriteComparisonPage(QIODevice& file, const RenderOptions& options, std::str
 
 std::string CompatibilityText(const RenderOptions& options)
 {
-    return chart::CompatibilityCsv(chart::CompatibilityOf(options.birth, *options.compare));
+    return chart::CompatibilityCsv(chart::CompatibilityOf(options.person.birthday, options.compare->birthday));
 }
 
 } // namespace render

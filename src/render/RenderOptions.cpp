@@ -110,25 +110,20 @@ std::optional<std::string>* PeopleSlot(Collected& collected, std::string_view na
     return nullptr;
 }
 
-// A person's name as the program keeps one: trimmed of blanks, 1 to 100
-// characters (UTF-8 lead bytes counted), no control characters.
-std::optional<std::string> ReadName(std::string_view text)
+// A person's name as the People list keeps one, from the command line's
+// UTF-8; none when the list would refuse it.
+std::optional<QString> ReadName(const std::string& text)
 {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
+    const QString name = people::TrimmedName(QString::fromStdString(text));
+    if (people::CheckName(name) != people::Refusal::None)
         return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
-    std::size_t characters = 0;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F)
-            return std::nullopt;
-        if ((byte & 0xC0u) != 0x80u)
-            ++characters;
-    }
-    if (characters > 100)
-        return std::nullopt;
-    return std::string(text);
+    return name;
+}
+
+UsageError NameError(std::string_view option)
+{
+    return UsageError { std::string(option) + ": a name is 1 to " + std::to_string(people::kMaxNameLength)
+        + " characters without control characters" };
 }
 
 std::optional<UsageError> ReadPeopleOptions(
@@ -137,8 +132,8 @@ std::optional<UsageError> ReadPeopleOptions(
     if (collected.name) {
         const auto name = ReadName(*collected.name);
         if (!name)
-            return UsageError { "--name: a name is 1 to 100 characters without control characters" };
-        options.name = *name;
+            return NameError("--name");
+        options.person.name = *name;
     }
     if (!collected.compare) {
         for (const auto& [given, option] : { std::pair { &collected.compatibility, "--compatibility" },
@@ -154,12 +149,12 @@ std::optional<UsageError> ReadPeopleOptions(
         return error;
     if (!collected.output && !collected.compatibility)
         return UsageError { "--compare needs --output or --compatibility" };
-    options.compare = *second;
+    options.compare = people::Person { QString(), *second };
     if (collected.compareName) {
         const auto name = ReadName(*collected.compareName);
         if (!name)
-            return UsageError { "--compare-name: a name is 1 to 100 characters without control characters" };
-        options.compareName = *name;
+            return NameError("--compare-name");
+        options.compare->name = *name;
     }
     if (collected.compatibility) {
         const std::string& file = *collected.compatibility;
@@ -276,7 +271,7 @@ ParsedArguments ReadArguments(const std::vector<std::string>& arguments, std::ch
         || report->year() > std::chrono::year { ui::kLastReportYear })
         return UsageError { "--report: '" + *collected.report + "' is not in the years "
             + std::to_string(ui::kFirstListedYear) + " to " + std::to_string(ui::kLastReportYear) };
-    options.birth = *birth;
+    options.person.birthday = *birth;
     options.report = *report;
     if (collected.output) {
         if (collected.output->empty())

@@ -1,7 +1,10 @@
 #pragma once
 
-// The command line of the chart renderer, read without the toolkit so that
-// its rules are tested alone.
+// The command line of the chart renderer, read without a window so that its
+// rules are tested alone. QtCore only for the people's names, which follow the
+// People list's rule.
+
+#include "people/PeopleList.h"
 
 #include <chrono>
 #include <optional>
@@ -19,7 +22,9 @@ enum class PageSize { A4, Letter };
 enum class CriticalFormat { Calendar, Csv };
 
 struct RenderOptions {
-    std::chrono::year_month_day birth;
+    // --birth, and --name for the critical days' calendar events and the
+    // comparison's legend (empty without it).
+    people::Person person;
     std::chrono::year_month_day report;
     std::string output; // empty when only the values are asked for
     OutputFormat format = OutputFormat::Png;
@@ -32,13 +37,9 @@ struct RenderOptions {
     std::string planner; // the months ahead as a PDF or PNG, empty for none
     OutputFormat plannerFormat = OutputFormat::Pdf;
     bool lineStyles = false; // the PNG chart's curves in their line styles
-    // The first person's name, for the critical days' calendar events and
-    // the comparison's legend; empty for none.
-    std::string name;
-    // The second birthday of a comparison: the output is then the chart or
-    // page of both people.
-    std::optional<std::chrono::year_month_day> compare;
-    std::string compareName;
+    // The second person of a comparison, --compare and --compare-name: the
+    // output is then the chart or page of both people.
+    std::optional<people::Person> compare;
     std::string compatibility; // the figures' CSV file, "-" for standard output, empty for none
 };
 
@@ -63,9 +64,9 @@ using ParsedArguments = std::variant<RenderOptions, HelpRequest, UsageError>;
 // birthdays from 1 January 1900 to today, --report a day in the main
 // window's report years, 1900 to 2099. --compare asks for --output,
 // --compatibility or both; --compatibility and --compare-name need
-// --compare. --name and --compare-name are 1 to 100 characters with no
-// control characters, blanks at the ends dropped. --help or -h anywhere asks
-// for the help text.
+// --compare. --name and --compare-name are names the People list would take
+// (people::CheckName), blanks at the ends dropped; two people may share one.
+// --help or -h anywhere asks for the help text.
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments, std::chrono::year_month_day today);
 
 std::string HelpText();

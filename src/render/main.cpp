@@ -98,16 +98,16 @@ bool WriteText(files::WholeFile* file, const std::string& text, std::string& err
 
 std::string CriticalDaysText(const render::RenderOptions& options)
 {
-    std::vector<chart::CriticalDay> days
-        = chart::CriticalDays(options.birth, options.report, chart::DaysInMonths(options.report, options.months));
+    std::vector<chart::CriticalDay> days = chart::CriticalDays(
+        options.person.birthday, options.report, chart::DaysInMonths(options.report, options.months));
     // The cycles start at the birth: a report day before it lists the
     // period's days from the birthday on, their offsets still from the
     // report day.
-    std::erase_if(days, [&options](const chart::CriticalDay& day) { return day.date < options.birth; });
+    std::erase_if(days, [&options](const chart::CriticalDay& day) { return day.date < options.person.birthday; });
     if (options.criticalFormat == render::CriticalFormat::Csv)
         return chart::CriticalDaysCsv(days);
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    return calendar::CriticalDaysCalendar(options.birth, days, now, options.name);
+    return calendar::CriticalDaysCalendar(options.person.birthday, days, now, options.person.name.toStdString());
 }
 
 QPageSize PageSizeOf(const render::RenderOptions& options)
@@ -127,7 +127,7 @@ bool WriteReportPage(QIODevice& file, const render::RenderOptions& options)
     if (!painter.begin(&writer))
         return false;
     const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
-    ui::DrawReportPage(painter, page, options.birth, options.report);
+    ui::DrawReportPage(painter, page, options.person.birthday, options.report);
     return painter.end();
 }
 
@@ -237,7 +237,7 @@ int main(int argc, char* argv[])
             return FailTarget(*file, error);
     } else if (file && options.format == render::OutputFormat::Png) {
         ui::ChartDrawing drawing;
-        drawing.daysSinceBirth = chart::DaysSinceBirth(options.birth, options.report);
+        drawing.daysSinceBirth = chart::DaysSinceBirth(options.person.birthday, options.report);
         drawing.lineStyles = options.lineStyles;
         const QImage picture = ui::ChartImage(drawing, options.scale);
         if (!render::WritePng(file->Device(), picture))
@@ -246,12 +246,13 @@ int main(int argc, char* argv[])
         return FailTarget(*file, "the PDF could not be made");
     }
 
-    if (!options.values.empty() && !WriteText(valuesFile.get(), chart::ValuesCsv(options.birth, options.report), error))
+    if (!options.values.empty()
+        && !WriteText(valuesFile.get(), chart::ValuesCsv(options.person.birthday, options.report), error))
         return Fail(error);
     if (!options.critical.empty() && !WriteText(criticalFile.get(), CriticalDaysText(options), error))
         return Fail(error);
     if (plannerFile) {
-        const chart::Planner planner(options.birth, options.report, options.months);
+        const chart::Planner planner(options.person.birthday, options.report, options.months);
         const bool written = options.plannerFormat == render::OutputFormat::Pdf
             ? WritePlannerPdf(plannerFile->Device(), options, planner)
             : WritePlannerPng(plannerFile->Device(), options, planner);

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -81,6 +82,16 @@ TEST(PeopleList, RefusesWhatTheUserWouldNotWant)
     list.Move(0, 2);
     EXPECT_EQ(list.People().back().name, QStringLiteral("Anna"));
     EXPECT_EQ(list.People().back().birthday, year { 1985 } / 1 / 1);
+}
+
+// The messages are English on any desktop, the first birthday too.
+TEST(PeopleList, SaysTheFirstBirthdayInEnglishWhateverTheLocale)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString text = people::RefusalText(Refusal::TooEarly, QString());
+    QLocale::setDefault(before);
+    EXPECT_EQ(text, QStringLiteral("The birthday cannot be before 1 January 1900."));
 }
 
 TEST_F(PeopleFileTest, KeepsTheListAcrossARestartAndNoFileWithoutPeople)

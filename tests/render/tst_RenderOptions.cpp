@@ -46,7 +46,7 @@ private slots:
         const render::ParsedArguments parsed = render::ParseArguments(Split(line), kToday);
         const auto* options = std::get_if<render::RenderOptions>(&parsed);
         QVERIFY(options);
-        QVERIFY(options->birth == (year_month_day { year { 1980 }, month { 1 }, day { 4 } }));
+        QVERIFY(options->person.birthday == (year_month_day { year { 1980 }, month { 1 }, day { 4 } }));
         QVERIFY(options->report == (year_month_day { year { 2024 }, month { 2 }, day { 29 } }));
         QCOMPARE(options->output, std::string("out.png"));
         QCOMPARE(options->scale, scale);
@@ -62,6 +62,19 @@ private slots:
                 = render::ParseArguments(Split(line + QStringLiteral(" --output a.png")), kToday);
             QVERIFY2(std::holds_alternative<render::RenderOptions>(parsed), qPrintable(line));
         }
+    }
+
+    // Names as the People list keeps them: blanks of any script trimmed.
+    void namesFollowThePeopleList()
+    {
+        const QString request = QStringLiteral("--birth 1980-01-04 --report 2024-01-01 --critical a.ics --compare "
+                                               "1986-07-11 --output a.png --compare-name Bo ");
+        const render::ParsedArguments parsed
+            = render::ParseArguments(Split(request + QStringLiteral("--name \u3000Anna\u00A0Berg\u3000")), kToday);
+        const auto* options = std::get_if<render::RenderOptions>(&parsed);
+        QVERIFY(options);
+        QCOMPARE(options->person.name, QStringLiteral("Anna\u00A0Berg"));
+        QCOMPARE(options->compare->name, QStringLiteral("Bo"));
     }
 
     void helpWinsOverEverythingElse()
@@ -125,6 +138,13 @@ private slots:
         QTest::newRow("huge scale") << QStringLiteral(
             "--birth 1980-01-04 --report 2024-01-01 --output a.png --scale 99999999999999999999")
                                     << QStringLiteral("--scale");
+        // Names the People list refuses.
+        QTest::newRow("ideographic spaces only")
+            << QStringLiteral("--birth 1980-01-04 --report 2024-01-01 --critical a.ics --name \u3000\u3000")
+            << QStringLiteral("--name:");
+        QTest::newRow("line separator") << QStringLiteral(
+            "--birth 1980-01-04 --report 2024-01-01 --critical a.ics --name Anna\u2028Berg")
+                                        << QStringLiteral("--name:");
     }
 
     void refusesBadRequests()

@@ -2,7 +2,6 @@
 
 #include "app/MessagePrompter.h"
 #include "chart/ValueTable.h"
-#include "files/WholeFile.h"
 #include "ui/Look.h"
 #include "ui/chart/ChartArea.h"
 #include "ui/chart/ChartPicture.h"
@@ -11,36 +10,20 @@
 #include "ui/chart/PrintLoader.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QStandardPaths>
 
 namespace ui {
-namespace {
-
-QString DefaultFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
-}
-
-} // namespace
 
 ChartActions::ChartActions(ChartArea& area, app::MessagePrompter& prompter, QObject* parent)
     : QObject(parent)
     , area(area)
     , prompter(prompter)
-    , askSavePath([](QWidget* owner, const QString& caption, const QString& suggested, const QString& filter) {
-        return QFileDialog::getSaveFileName(owner, caption, suggested, filter);
-    })
+    , saver(prompter)
 {
     setObjectName(QStringLiteral("chartActions"));
     mnuCopyChart = AddAction("mnuCopyChart", QStringLiteral("Copy Chart"), QKeySequence(Qt::CTRL | Qt::Key_C));
@@ -83,7 +66,7 @@ void ChartActions::EnableItems()
 
 void ChartActions::SetSavePathAsker(SavePathAsker asker)
 {
-    askSavePath = std::move(asker);
+    saver.SetPathAsker(std::move(asker));
 }
 
 QMenu* ChartActions::Menu()
@@ -140,39 +123,22 @@ void ChartActions::CopyChart()
         return;
     auto* data = new QMimeData;
     data->setImageData(ChartPicture(area));
-    data->setText(FromUtf8(chart::ValuesTabSeparated(shown->birth, shown->report)));
+    data->setText(FromUtf8(chart::ValuesTabSeparated(shown->person.birthday, shown->report)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-QString ChartActions::AskPath(const QString& caption, const QString& extension, const QString& filter)
+FileToSave ChartActions::ChartFile(const QString& caption, const QString& extension, const QString& filter) const
 {
-    const QString folder = lastFolder.isEmpty() ? DefaultFolder() : lastFolder;
-    const QString name = QStringLiteral("%1.%2").arg(DocumentName(), extension);
-    QString path = askSavePath(area.window(), caption, QDir(folder).filePath(name), filter);
-    if (path.isEmpty())
-        return path;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + extension;
-    lastFolder = QFileInfo(path).absolutePath();
-    return path;
+    return { caption, DocumentName(), extension, filter };
 }
 
 void ChartActions::SaveChartAs()
 {
     if (!area.Shown())
         return;
-    const QString path
-        = AskPath(QStringLiteral("Save Chart As"), QStringLiteral("png"), QStringLiteral("PNG image (*.png)"));
-    if (path.isEmpty())
-        return;
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!ChartPicture(area).save(&buffer, "PNG")) {
-        ShowSaveFailure(path, QStringLiteral("The picture could not be encoded"));
-        return;
-    }
-    Write(path, png);
+    saver.SavePng(area.window(),
+        ChartFile(QStringLiteral("Save Chart As"), QStringLiteral("png"), QStringLiteral("PNG image (*.png)")),
+        ChartPicture(area));
 }
 
 void ChartActions::ExportValues()
@@ -180,25 +146,9 @@ void ChartActions::ExportValues()
     const std::optional<ShownChart>& shown = area.Shown();
     if (!shown)
         return;
-    const QString path
-        = AskPath(QStringLiteral("Export Values"), QStringLiteral("csv"), QStringLiteral("CSV file (*.csv)"));
-    if (path.isEmpty())
-        return;
-    Write(path, QByteArray::fromStdString(chart::ValuesCsv(shown->birth, shown->report)));
-}
-
-bool ChartActions::Write(const QString& path, const QByteArray& data)
-{
-    const QString problem = files::WriteWholeFile(path, data);
-    if (!problem.isEmpty())
-        ShowSaveFailure(path, problem);
-    return problem.isEmpty();
-}
-
-void ChartActions::ShowSaveFailure(const QString& path, const QString& reason)
-{
-    prompter.Show(QStringLiteral("Could Not Save %1\n%2").arg(QDir::toNativeSeparators(path), reason),
-        app::MessageIcon::Critical, app::MessageButtons::Ok);
+    saver.Save(area.window(),
+        ChartFile(QStringLiteral("Export Values"), QStringLiteral("csv"), QStringLiteral("CSV file (*.csv)")),
+        QByteArray::fromStdString(chart::ValuesCsv(shown->person.birthday, shown->report)));
 }
 
 void ChartActions::Print()
@@ -208,14 +158,15 @@ void ChartActions::Print()
         return;
     const ShownChart& shown = *area.Shown();
     QString error;
-    if (!printing->printReport(area.window(), DocumentName(), shown.birth, shown.report, error) && !error.isEmpty())
+    if (!printing->printReport(area.window(), DocumentName(), shown.person.birthday, shown.report, error)
+        && !error.isEmpty())
         prompter.Show(error, app::MessageIcon::Critical, app::MessageButtons::Ok);
 }
 
 void ChartActions::PrintPreview()
 {
     if (const PrintEntryPoints* printing = Printing())
-        printing->previewReport(area.window(), DocumentName(), area.Shown()->birth, area.Shown()->report);
+        printing->previewReport(area.window(), DocumentName(), area.Shown()->person.birthday, area.Shown()->report);
 }
 
 const PrintEntryPoints* ChartActions::Printing()
@@ -231,13 +182,13 @@ void ChartActions::ShowCriticalDays()
     if (criticalDays == nullptr)
         criticalDays = new CriticalDaysDialog(
             [this](const QByteArray& calendar) {
-                const QString path = AskPath(
-                    QStringLiteral("Add to Calendar"), QStringLiteral("ics"), QStringLiteral("iCalendar file (*.ics)"));
-                if (!path.isEmpty())
-                    Write(path, calendar);
+                saver.Save(area.window(),
+                    ChartFile(QStringLiteral("Add to Calendar"), QStringLiteral("ics"),
+                        QStringLiteral("iCalendar file (*.ics)")),
+                    calendar);
             },
             area.window());
-    criticalDays->ShowChart(shown->birth, shown->report, shown->person);
+    criticalDays->ShowChart(shown->person, shown->report);
 }
 
 void ChartActions::SetPeopleOpener(std::function<void()> open)
@@ -261,17 +212,7 @@ ChartViewActions* ChartActions::MakeViewActions()
     const auto name
         = [this] { return QStringLiteral("biorhythm-planner-%1").arg(FromUtf8(chart::IsoDate(area.Shown()->report))); };
     ChartViewActions::Services services {
-        [this, name](QWidget* parent, const QByteArray& png) {
-            const QString folder = lastFolder.isEmpty() ? DefaultFolder() : lastFolder;
-            QString path = askSavePath(parent, QStringLiteral("Save as PNG"),
-                QDir(folder).filePath(name() + QStringLiteral(".png")), QStringLiteral("PNG image (*.png)"));
-            if (path.isEmpty())
-                return;
-            if (QFileInfo(path).suffix().isEmpty())
-                path += QStringLiteral(".png");
-            lastFolder = QFileInfo(path).absolutePath();
-            Write(path, png);
-        },
+        &saver,
         [this, printing, name](QWidget* parent, const PlannerRequest& request) {
             if (const PlannerPrintEntryPoints* entryPoints = printing()) {
                 QString error;
@@ -291,11 +232,11 @@ QString ChartActions::DocumentName() const
 {
     const ShownChart& shown = *area.Shown();
     const QString report = FromUtf8(chart::IsoDate(shown.report));
-    if (shown.person.isEmpty())
+    if (shown.person.name.isEmpty())
         return QStringLiteral("biorhythm-%1").arg(report);
     // A family's files side by side in one folder, each named after its
     // person, with what no file system takes in a name put as a dash.
-    QString person = shown.person;
+    QString person = shown.person.name;
     for (QChar& c : person)
         if (c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c))
             c = QLatin1Char('-');

@@ -10,9 +10,11 @@
 // first chart every item but People... is disabled.
 //
 // In: the chart area and the chart it shows (ChartArea::Shown), the message
-// prompter and "ask for a save path" for what goes to the user. Out: the
-// clipboard, files (written whole or not at all), the printer. Menu() is the
+// prompter for what goes to the user. Out: the clipboard, files (through the
+// one FileSaver, which the planner's saves share), the printer. Menu() is the
 // one place that builds the menu; each item is made by AddAction.
+
+#include "ui/widgets/FileSaver.h"
 
 #include <QObject>
 #include <QString>
@@ -35,10 +37,6 @@ class ChartArea;
 class ChartViewActions;
 class CriticalDaysDialog;
 struct PrintEntryPoints;
-
-// Asks where to save: the chosen path, or empty when the user cancels.
-using SavePathAsker = std::function<QString(
-    QWidget* parent, const QString& caption, const QString& suggestedPath, const QString& filter)>;
 
 class ChartActions : public QObject {
     Q_OBJECT
@@ -74,10 +72,8 @@ private:
     QAction* AddAction(const char* name, const QString& text, const QKeySequence& shortcut);
     void EnableItems();
     void ShowMenu(const QPoint& globalPosition);
-    QString AskPath(const QString& caption, const QString& extension, const QString& filter);
-    // Writes data whole or not at all; a failure is shown to the user.
-    bool Write(const QString& path, const QByteArray& data);
-    void ShowSaveFailure(const QString& path, const QString& reason);
+    // What the file dialog shows for the chart on show's files.
+    FileToSave ChartFile(const QString& caption, const QString& extension, const QString& filter) const;
     // The print module, loaded at first use; nothing (and a message) when it
     // cannot be loaded or no chart is shown.
     const PrintEntryPoints* Printing();
@@ -86,8 +82,7 @@ private:
 
     ChartArea& area;
     app::MessagePrompter& prompter;
-    SavePathAsker askSavePath;
-    QString lastFolder;
+    FileSaver saver;
 
     QAction* mnuCopyChart = nullptr;
     QAction* mnuSaveChart = nullptr;

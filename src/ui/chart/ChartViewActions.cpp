@@ -58,8 +58,8 @@ void ChartViewActions::ShowMonthsAhead()
     if (!shown)
         return;
     if (planner == nullptr)
-        planner = new PlannerWindow({ services.print, services.preview, services.savePicture }, area.window());
-    planner->ShowChart(shown->birth, shown->report, clock->Today());
+        planner = new PlannerWindow({ services.print, services.preview, services.saver }, area.window());
+    planner->ShowChart(shown->person.birthday, shown->report, clock->Today());
 }
 
 void ChartViewActions::SetLineStyles(bool on)

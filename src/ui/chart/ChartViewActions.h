@@ -8,7 +8,8 @@
 //
 // In: the chart area, the clock (today, which the planner marks), the menu
 // to add the items to. Out: the planner window, the area's line styles; the
-// planner's pictures and prints through the callbacks ChartActions gives.
+// planner's pictures through the file saver and its prints through the
+// callbacks ChartActions gives.
 
 #include <QObject>
 
@@ -25,6 +26,7 @@ class Clock;
 namespace ui {
 
 class ChartArea;
+class FileSaver;
 class PlannerWindow;
 struct PlannerRequest;
 
@@ -32,9 +34,10 @@ class ChartViewActions final : public QObject {
     Q_OBJECT
 public:
     struct Services {
+        // The planner's Save as PNG...; outlives the planner window.
+        FileSaver* saver;
         // Each is asked from the planner window, the parent of any dialog
         // it opens.
-        std::function<void(QWidget* parent, const QByteArray& png)> savePicture;
         std::function<void(QWidget* parent, const PlannerRequest&)> print;
         std::function<void(QWidget* parent, const PlannerRequest&)> preview;
     };

@@ -140,13 +140,11 @@ CriticalDaysDialog::CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owne
     connect(cmdCopy, &QPushButton::clicked, this, &CriticalDaysDialog::CopyTable);
 }
 
-void CriticalDaysDialog::ShowChart(
-    std::chrono::year_month_day birthDay, std::chrono::year_month_day reportDay, const QString& personName)
+void CriticalDaysDialog::ShowChart(const people::Person& chartPerson, std::chrono::year_month_day reportDay)
 {
-    birth = birthDay;
+    person = chartPerson;
     report = reportDay;
-    person = personName;
-    lblNextTreble->setText(NextTrebleText(chart::NextTrebleCriticalDay(birth, report)));
+    lblNextTreble->setText(NextTrebleText(chart::NextTrebleCriticalDay(person.birthday, report)));
     ShowPeriod();
     // Before showing: a dialog being shown hands a focus-in to its focus
     // widget, and a button that had the focus when it closed would take it
@@ -165,11 +163,12 @@ void CriticalDaysDialog::ShowPeriod()
     const QString range = QStringLiteral("From the report day, %1, to %2")
                               .arg(locale.toString(first, QLocale::LongFormat),
                                   locale.toString(first.addDays(dayCount - 1), QLocale::LongFormat));
-    lblRange->setText(person.isEmpty() ? range
-                                       : QStringLiteral("Critical days for %1, from the report day, %2, to %3")
-                                             .arg(person, locale.toString(first, QLocale::LongFormat),
-                                                 locale.toString(first.addDays(dayCount - 1), QLocale::LongFormat)));
-    model->SetDays(chart::CriticalDays(birth, report, dayCount), locale);
+    lblRange->setText(person.name.isEmpty()
+            ? range
+            : QStringLiteral("Critical days for %1, from the report day, %2, to %3")
+                  .arg(person.name, locale.toString(first, QLocale::LongFormat),
+                      locale.toString(first.addDays(dayCount - 1), QLocale::LongFormat)));
+    model->SetDays(chart::CriticalDays(person.birthday, report, dayCount), locale);
     tblCriticalDays->setCurrentIndex(model->index(0, 0));
 
     // Wide enough for every column, tall enough for a dozen rows; the last
@@ -187,8 +186,8 @@ void CriticalDaysDialog::ShowPeriod()
 void CriticalDaysDialog::AddToCalendar()
 {
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    saveCalendar(
-        QByteArray::fromStdString(calendar::CriticalDaysCalendar(birth, model->Days(), now, person.toStdString())));
+    saveCalendar(QByteArray::fromStdString(
+        calendar::CriticalDaysCalendar(person.birthday, model->Days(), now, person.name.toStdString())));
 }
 
 void CriticalDaysDialog::CopyTable()

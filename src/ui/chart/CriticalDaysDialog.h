@@ -10,6 +10,8 @@
 // file's text, handed to whoever asks where to save it and writes it; the
 // clipboard. Made at the first use, modal, kept for the next.
 
+#include "people/PeopleList.h"
+
 #include <QDialog>
 
 #include <chrono>
@@ -32,9 +34,9 @@ public:
 
     CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owner);
 
-    // Fills the dialog for a chart and shows it.
-    // person names whose days they are, or is empty.
-    void ShowChart(std::chrono::year_month_day birth, std::chrono::year_month_day report, const QString& person = {});
+    // Fills the dialog for a person's chart and shows it; a person with a
+    // name is named above the table and in the calendar's events.
+    void ShowChart(const people::Person& person, std::chrono::year_month_day report);
 
     void AddToCalendar();
     void CopyTable();
@@ -44,9 +46,8 @@ private:
     void ShowPeriod();
 
     CalendarSaver saveCalendar;
-    std::chrono::year_month_day birth {};
+    people::Person person;
     std::chrono::year_month_day report {};
-    QString person;
     CriticalDaysModel* model = nullptr;
 
     QLabel* lblPeriod = nullptr;

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "chart/DateComposition.h"
-
-#include <QString>
+#include "people/PeopleList.h"
 
 #include <chrono>
 #include <cstdint>
@@ -10,26 +9,26 @@
 
 namespace ui {
 
-// The chart on show: the birthday and the report day it was drawn for, and
-// whose birthday it is when the chart was asked for from the People list. The
+// The chart on show: the person whose chart it is (named when the chart was
+// asked for from the People list) and the report day it was drawn for. The
 // chart area holds the one such value (none before the first chart, see
 // ChartArea::Shown); the readout, the spoken description and the context
 // menu's actions read it from there.
 struct ShownChart {
-    // A constructor rather than an aggregate, so that the many charts of two
-    // dates alone need not spell out the empty name.
-    ShownChart(std::chrono::year_month_day birth, std::chrono::year_month_day report, QString person = {})
-        : birth(birth)
+    // The many charts of two dates alone need not spell out the empty name.
+    ShownChart(std::chrono::year_month_day birth, std::chrono::year_month_day report)
+        : person { QString(), birth }
         , report(report)
-        , person(std::move(person))
-    {
-    }
+    { }
+    ShownChart(people::Person person, std::chrono::year_month_day report)
+        : person(std::move(person))
+        , report(report)
+    { }
 
-    std::chrono::year_month_day birth;
+    people::Person person; // without a name for a birthday typed into the boxes
     std::chrono::year_month_day report;
-    QString person; // empty for a birthday typed into the boxes
 
-    std::int32_t DaysSinceBirth() const { return chart::DaysSinceBirth(birth, report); }
+    std::int32_t DaysSinceBirth() const { return chart::DaysSinceBirth(person.birthday, report); }
 
     friend bool operator==(const ShownChart&, const ShownChart&) = default;
 };

@@ -4,14 +4,17 @@
 // its box loses the focus. Plain rules, so that they are tested without a
 // window.
 
+#include "people/BirthdayRange.h"
+
 #include <string>
 #include <string_view>
 
 namespace ui {
 
-// The year lists: both start in 1900; the birthday's stops in 2020, the
-// report day's in 2099, whatever the current year.
-inline constexpr int kFirstListedYear = 1900;
+// The year lists: both start in the year of the first birthday a person can
+// have (1900); the birthday's stops in 2020, the report day's in 2099,
+// whatever the current year.
+inline constexpr int kFirstListedYear = static_cast<int>(people::kFirstBirthday.year());
 inline constexpr int kLastBirthYear = 2020;
 inline constexpr int kLastReportYear = 2099;
 inline constexpr int kDefaultBirthYear = 1980;

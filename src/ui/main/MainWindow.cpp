@@ -451,7 +451,7 @@ void MainWindow::RequestChart(const QString& person)
         return;
     }
     ShowReportDate(*report);
-    picBiorhythm->ShowChart({ *birth, *report, person });
+    picBiorhythm->ShowChart({ people::Person { person, *birth }, *report });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -90,8 +90,8 @@ QString LongDate(std::chrono::year_month_day date)
 QImage Picture(const Comparison& comparison, qreal devicePixelRatio)
 {
     ChartDrawing drawing;
-    drawing.daysSinceBirth = chart::DaysSinceBirth(comparison.firstBirth, comparison.report);
-    drawing.secondDaysSinceBirth = chart::DaysSinceBirth(comparison.secondBirth, comparison.report);
+    drawing.daysSinceBirth = chart::DaysSinceBirth(comparison.first.birthday, comparison.report);
+    drawing.secondDaysSinceBirth = chart::DaysSinceBirth(comparison.second.birthday, comparison.report);
     return ChartImage(drawing, devicePixelRatio);
 }
 
@@ -176,12 +176,11 @@ void CompareWindow::Open(const people::PeopleList& list, std::optional<std::chro
 {
     report = reportDay;
     choices.clear();
-    for (const people::Person& person : list.People())
-        choices.push_back({ person.name, person.birthday });
+    choices = list.People();
     if (boxes)
         choices.push_back({ QString(), *boxes });
     QStringList entries;
-    for (const Choice& choice : choices)
+    for (const people::Person& choice : choices)
         entries << (choice.name.isEmpty()
                 ? QStringLiteral("The birthday in the boxes (%1)").arg(LongDate(choice.birthday))
                 : PersonLabel(choice.name, LongDate(choice.birthday)));
@@ -207,9 +206,8 @@ void CompareWindow::Open(const people::PeopleList& list, std::optional<std::chro
 
 Comparison CompareWindow::Current() const
 {
-    const Choice& first = choices.at(static_cast<std::size_t>(std::max(0, cboFirst->currentIndex())));
-    const Choice& second = choices.at(static_cast<std::size_t>(std::max(0, cboSecond->currentIndex())));
-    return { first.name, first.birthday, second.name, second.birthday, report };
+    return { choices.at(static_cast<std::size_t>(std::max(0, cboFirst->currentIndex()))),
+        choices.at(static_cast<std::size_t>(std::max(0, cboSecond->currentIndex()))), report };
 }
 
 void CompareWindow::ShowComparison()
@@ -218,14 +216,15 @@ void CompareWindow::ShowComparison()
         return;
     const Comparison comparison = Current();
     picComparison->setPixmap(QPixmap::fromImage(Picture(comparison, devicePixelRatioF())));
-    const QString first = PersonLabel(comparison.firstName, LongDate(comparison.firstBirth));
-    const QString second = PersonLabel(comparison.secondName, LongDate(comparison.secondBirth));
+    const QString first = PersonLabel(comparison.first.name, LongDate(comparison.first.birthday));
+    const QString second = PersonLabel(comparison.second.name, LongDate(comparison.second.birthday));
     legend->SetPeople(first, second);
     picComparison->setAccessibleDescription(
         QStringLiteral("Both people's cycles over the 28 days around %1: %2 in solid lines, %3 in dashed lines")
             .arg(LongDate(report), first, second));
 
-    const chart::Compatibility compatibility = chart::CompatibilityOf(comparison.firstBirth, comparison.secondBirth);
+    const chart::Compatibility compatibility
+        = chart::CompatibilityOf(comparison.first.birthday, comparison.second.birthday);
     for (int row = 0; row < 4; ++row) {
         const bool overall = row == 3;
         const auto cycle = static_cast<std::size_t>(std::min(row, 2));
@@ -263,10 +262,11 @@ void CompareWindow::ShowComparison()
 QString CompareWindow::FiguresText() const
 {
     const Comparison comparison = Current();
-    const chart::Compatibility compatibility = chart::CompatibilityOf(comparison.firstBirth, comparison.secondBirth);
+    const chart::Compatibility compatibility
+        = chart::CompatibilityOf(comparison.first.birthday, comparison.second.birthday);
     QString text = QStringLiteral("%1 and %2, the 28 days around %3\n")
-                       .arg(PersonLabel(comparison.firstName, LongDate(comparison.firstBirth)),
-                           PersonLabel(comparison.secondName, LongDate(comparison.secondBirth)), LongDate(report));
+                       .arg(PersonLabel(comparison.first.name, LongDate(comparison.first.birthday)),
+                           PersonLabel(comparison.second.name, LongDate(comparison.second.birthday)), LongDate(report));
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
         text += FromUtf8(chart::CompatibilitySentence(compatibility, i)) + QLatin1Char('\n');
     return text + QStringLiteral("Overall: %1%\n").arg(FromUtf8(chart::PercentText(compatibility.average)));

@@ -52,13 +52,8 @@ private:
     void ShowComparison();
     QString FiguresText() const;
 
-    struct Choice {
-        QString name; // empty for the boxes
-        std::chrono::year_month_day birthday;
-    };
-
     app::MessagePrompter& prompter;
-    std::vector<Choice> choices;
+    std::vector<people::Person> choices; // the boxes' birthday without a name
     std::chrono::year_month_day report {};
 
     QLabel* lblFirst = nullptr;

@@ -2,11 +2,13 @@
 
 #include "app/DateText.h"
 #include "chart/Planner.h"
+#include "chart/ValueTable.h"
+#include "ui/Look.h"
 #include "ui/planner/PlannerView.h"
 #include "ui/widgets/DialogControls.h"
+#include "ui/widgets/FileSaver.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -142,11 +144,10 @@ void PlannerWindow::CopyPicture()
 
 void PlannerWindow::SavePicture()
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (calendarView->Picture().save(&buffer, "PNG"))
-        services.savePicture(this, png);
+    services.saver->SavePng(this,
+        { QStringLiteral("Save as PNG"), QStringLiteral("biorhythm-planner-%1").arg(FromUtf8(chart::IsoDate(report))),
+            QStringLiteral("png"), QStringLiteral("PNG image (*.png)") },
+        calendarView->Picture());
 }
 
 } // namespace ui

@@ -7,9 +7,9 @@
 // preview the print, copy the calendar's picture and save it as PNG.
 //
 // In: the birthday, report day and today each time it opens. Out: the
-// picture to the clipboard or to whoever saves it; the period to whoever
-// prints it (the print module, loaded at the first print). Made at first use,
-// not modal, kept for the next.
+// picture to the clipboard or to a file (ui/widgets/FileSaver.h); the period
+// to whoever prints it (the print module, loaded at the first print). Made at
+// first use, not modal, kept for the next.
 
 #include "ui/planner/PlannerRequest.h"
 
@@ -26,6 +26,7 @@ class QScrollArea;
 
 namespace ui {
 
+class FileSaver;
 class PlannerView;
 
 class PlannerWindow final : public QDialog {
@@ -34,8 +35,8 @@ public:
     struct Services {
         std::function<void(QWidget* parent, const PlannerRequest&)> print;
         std::function<void(QWidget* parent, const PlannerRequest&)> preview;
-        // Asks where to save the PNG and writes it.
-        std::function<void(QWidget* parent, const QByteArray& png)> savePicture;
+        // Saves the picture as PNG; outlives the window.
+        FileSaver* saver;
     };
 
     PlannerWindow(Services services, QWidget* owner);

@@ -85,8 +85,8 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
     const QRectF header = grid.Rect(0, top + rowHeight, kDesignWidth, rowHeight);
     painter.drawLine(header.bottomLeft(), header.bottomRight());
 
-    const std::vector<chart::ValueRow> rows[] = { chart::ReadValueRows(comparison.firstBirth, comparison.report),
-        chart::ReadValueRows(comparison.secondBirth, comparison.report) };
+    const std::vector<chart::ValueRow> rows[] = { chart::ReadValueRows(comparison.first.birthday, comparison.report),
+        chart::ReadValueRows(comparison.second.birthday, comparison.report) };
     const QFont regular = grid.Font(7.5);
     const QFont bold = grid.Font(7.5, true);
     double rowTop = top + 2 * rowHeight;
@@ -142,8 +142,8 @@ void DrawComparisonPage(QPainter& painter, const QRectF& page, const Comparison&
 {
     const Grid grid(painter, page);
     painter.save();
-    const QString first = PersonLabel(comparison.firstName, Iso(comparison.firstBirth));
-    const QString second = PersonLabel(comparison.secondName, Iso(comparison.secondBirth));
+    const QString first = PersonLabel(comparison.first.name, Iso(comparison.first.birthday));
+    const QString second = PersonLabel(comparison.second.name, Iso(comparison.second.birthday));
 
     painter.setPen(Qt::black);
     painter.setFont(grid.Font(16, true));
@@ -160,13 +160,14 @@ void DrawComparisonPage(QPainter& painter, const QRectF& page, const Comparison&
 
     const QRectF chartArea = grid.Rect(42.5, 29, 95, 95);
     painter.fillRect(chartArea, Qt::black);
-    DrawPageCurves(
-        painter, grid, chartArea, chart::DaysSinceBirth(comparison.secondBirth, comparison.report), CurveWeight::Light);
-    DrawPageCurves(painter, grid, chartArea, chart::DaysSinceBirth(comparison.firstBirth, comparison.report));
+    DrawPageCurves(painter, grid, chartArea, chart::DaysSinceBirth(comparison.second.birthday, comparison.report),
+        CurveWeight::Light);
+    DrawPageCurves(painter, grid, chartArea, chart::DaysSinceBirth(comparison.first.birthday, comparison.report));
     DrawPageChartFrame(painter, grid, chartArea, Iso(comparison.report));
     DrawLegend(painter, grid, grid.Rect(42.5, 125, 95, 10), first, second);
 
-    const chart::Compatibility compatibility = chart::CompatibilityOf(comparison.firstBirth, comparison.secondBirth);
+    const chart::Compatibility compatibility
+        = chart::CompatibilityOf(comparison.first.birthday, comparison.second.birthday);
     painter.setPen(Qt::black);
     painter.setFont(grid.Font(9, true));
     painter.drawText(grid.Rect(0, 137, kDesignWidth, 5), Qt::AlignLeft | Qt::AlignVCenter,

@@ -8,6 +8,8 @@
 // device (printer, PDF writer, image) and the page's rectangle. The page
 // scales itself to the rectangle, so A4 and Letter both fit.
 
+#include "people/PeopleList.h"
+
 #include <QRectF>
 #include <QString>
 
@@ -18,10 +20,8 @@ class QPainter;
 namespace ui {
 
 struct Comparison {
-    QString firstName; // empty when the birthday came from the boxes
-    std::chrono::year_month_day firstBirth;
-    QString secondName;
-    std::chrono::year_month_day secondBirth;
+    people::Person first; // without a name when the birthday came from the boxes
+    people::Person second;
     std::chrono::year_month_day report;
 };
 

@@ -39,6 +39,7 @@ private slots:
     void init()
     {
         host = std::make_unique<ChartAreaHost>();
+        suggestions.clear();
         prompter = std::make_unique<testing_support::ScriptedPrompter>();
         area = host->area;
         actions = new ui::ChartActions(*area, *prompter, &host->window);
@@ -154,6 +155,26 @@ private slots:
         QCOMPARE(view->accessibleDescription(), ui::ChartDescription(kChart2024, 32));
         QTest::keyClick(view, Qt::Key_End);
         QCOMPARE(planner.Days()[view->CursorDay()].date, 2024y / May / 31d);
+    }
+
+    // The planner saves through the chart's saver: it suggests the folder
+    // the chart was last saved in, and the file is the calendar as shown.
+    void plannerSavesItsPictureWhereTheChartWasSaved()
+    {
+        area->ShowChart(kChart2024);
+        answer = folder.filePath(QStringLiteral("chart.png"));
+        area->setFocus();
+        QTest::keyClick(area, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(area, Qt::Key_M, Qt::ControlModifier);
+        auto* window = host->window.findChild<ui::PlannerWindow*>();
+        QTRY_VERIFY(window != nullptr && window->isVisible());
+
+        answer = folder.filePath(QStringLiteral("months"));
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdSave")), Qt::LeftButton);
+        QCOMPARE(suggestions.size(), 2);
+        QCOMPARE(suggestions.last(), folder.filePath(QStringLiteral("biorhythm-planner-2024-03-17.png")));
+        QCOMPARE(Rgb(QImage(answer + QStringLiteral(".png"))), Rgb(window->findChild<ui::PlannerView*>()->Picture()));
+        QVERIFY(prompter->shown.isEmpty());
     }
 
     void exportWritesTheCsvAndFailuresLeaveNothing()

@@ -75,14 +75,14 @@ private slots:
         QCOMPARE(harness.Box("cboBirthDay")->currentText(), QStringLiteral("2"));
         QCOMPARE(harness.Box("cboBirthYear")->currentText(), QStringLiteral("1984"));
         QVERIFY(chart->Shown().has_value());
-        QCOMPARE(chart->Shown()->person, QStringLiteral("Anna"));
+        QCOMPARE(chart->Shown()->person.name, QStringLiteral("Anna"));
         const QImage fromList = ui::ChartPicture(*chart);
         const QString description = chart->accessibleDescription();
 
         QTest::mouseClick(harness.Find<QPushButton>("cmdBiorythm"), Qt::LeftButton);
         QCOMPARE(ui::ChartPicture(*chart), fromList);
         QCOMPARE(chart->accessibleDescription(), description);
-        QCOMPARE(chart->Shown()->person, QString());
+        QCOMPARE(chart->Shown()->person.name, QString());
         QVERIFY(harness.prompter.shown.isEmpty());
 
         // Ben was born after the last year the birthday box lists: the
