@@ -34,7 +34,7 @@ namespace ui {
 class ChartArea;
 class ChartViewActions;
 class CriticalDaysDialog;
-struct PrintEntryPoints;
+struct PrintedDocument;
 
 // Asks where to save: the chosen path, or empty when the user cancels.
 using SavePathAsker = std::function<QString(
@@ -78,9 +78,8 @@ private:
     // Writes data whole or not at all; a failure is shown to the user.
     bool Write(const QString& path, const QByteArray& data);
     void ShowSaveFailure(const QString& path, const QString& reason);
-    // The print module, loaded at first use; nothing (and a message) when it
-    // cannot be loaded or no chart is shown.
-    const PrintEntryPoints* Printing();
+    // The report page of the chart on show.
+    PrintedDocument Report() const;
     QString DocumentName() const;
     ChartViewActions* MakeViewActions();
 

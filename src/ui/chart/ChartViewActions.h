@@ -8,7 +8,7 @@
 //
 // In: the chart area, the clock (today, which the planner marks), the menu
 // to add the items to. Out: the planner window, the area's line styles; the
-// planner's pictures and prints through the callbacks ChartActions gives.
+// planner's pictures through the callback ChartActions gives.
 
 #include <QObject>
 
@@ -20,26 +20,24 @@ class QWidget;
 
 namespace app {
 class Clock;
-}
+class MessagePrompter;
+} // namespace app
 
 namespace ui {
 
 class ChartArea;
 class PlannerWindow;
-struct PlannerRequest;
 
 class ChartViewActions final : public QObject {
     Q_OBJECT
 public:
     struct Services {
-        // Each is asked from the planner window, the parent of any dialog
-        // it opens.
+        // Asked from the planner window, the parent of any dialog it opens.
         std::function<void(QWidget* parent, const QByteArray& png)> savePicture;
-        std::function<void(QWidget* parent, const PlannerRequest&)> print;
-        std::function<void(QWidget* parent, const PlannerRequest&)> preview;
     };
 
-    ChartViewActions(ChartArea& area, Services services, QObject* parent);
+    // The planner window tells prompter what stops its printing.
+    ChartViewActions(ChartArea& area, Services services, app::MessagePrompter& prompter, QObject* parent);
 
     // Replaces the system clock (tests, and the program's own clock).
     void SetClock(const app::Clock& clock);
@@ -53,6 +51,7 @@ public:
 private:
     ChartArea& area;
     Services services;
+    app::MessagePrompter& prompter;
     const app::Clock* clock;
     QAction* mnuMonthsAhead = nullptr;
     QAction* mnuLineStyles = nullptr;

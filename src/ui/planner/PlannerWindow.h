@@ -7,9 +7,9 @@
 // preview the print, copy the calendar's picture and save it as PNG.
 //
 // In: the birthday, report day and today each time it opens. Out: the
-// picture to the clipboard or to whoever saves it; the period to whoever
-// prints it (the print module, loaded at the first print). Made at first use,
-// not modal, kept for the next.
+// picture to the clipboard or to whoever saves it; the period's pages to the
+// printer (ui/print/Printing.h, which tells the prompter what went wrong).
+// Made at first use, not modal, kept for the next.
 
 #include "ui/planner/PlannerRequest.h"
 
@@ -24,6 +24,10 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 
+namespace app {
+class MessagePrompter;
+}
+
 namespace ui {
 
 class PlannerView;
@@ -32,13 +36,11 @@ class PlannerWindow final : public QDialog {
     Q_OBJECT
 public:
     struct Services {
-        std::function<void(QWidget* parent, const PlannerRequest&)> print;
-        std::function<void(QWidget* parent, const PlannerRequest&)> preview;
         // Asks where to save the PNG and writes it.
         std::function<void(QWidget* parent, const QByteArray& png)> savePicture;
     };
 
-    PlannerWindow(Services services, QWidget* owner);
+    PlannerWindow(Services services, app::MessagePrompter& prompter, QWidget* owner);
 
     // Fills the window for a chart and shows it.
     void ShowChart(std::chrono::year_month_day birth, std::chrono::year_month_day report,
@@ -52,8 +54,10 @@ public:
 private:
     void ShowPeriod();
     PlannerRequest Request() const;
+    QString DocumentName() const;
 
     Services services;
+    app::MessagePrompter& prompter;
     std::chrono::year_month_day birth {};
     std::chrono::year_month_day report {};
     std::optional<std::chrono::year_month_day> today;
