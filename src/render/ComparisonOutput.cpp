@@ -6,10 +6,9 @@
 #include "chart/ValueTable.h"
 #include "render/ImageOutput.h"
 #include "ui/chart/ChartDrawing.h"
-#include "ui/report/ComparisonPage.h"
+#include "ui/report/PrintedPages.h"
 
 #include <QPainter>
-#include <QPdfWriter>
 
 namespace render {
 
@@ -30,23 +29,15 @@ bool WriteComparisonPicture(QIODevice& file, const RenderOptions& options, std::
 
 bool WriteComparisonPage(QIODevice& file, const RenderOptions& options, std::string& error)
 {
-    QPdfWriter writer(&file);
-    writer.setPageSize(QPageSize(options.page == PageSize::Letter ? QPageSize::Letter : QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Portrait);
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     // No names in the document's properties: those travel with a file to
     // wherever it is indexed or shared.
-    writer.setTitle(
-        QStringLiteral("Biorhythm Compatibility %1").arg(QString::fromStdString(chart::IsoDate(options.report))));
-    writer.setCreator(QStringLiteral("biorhythm-render"));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        error = "the PDF could not be made";
-        return false;
-    }
-    const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
-    ui::DrawComparisonPage(painter, page, { options.person, *options.compare, options.report });
-    if (!painter.end()) {
+    ui::PrintedDocument document = ui::ComparisonDocument(
+        QStringLiteral("Biorhythm Compatibility %1").arg(QString::fromStdString(chart::IsoDate(options.report))),
+        { options.person, *options.compare, options.report });
+    document.pageSize = QPageSize(options.page == PageSize::Letter ? QPageSize::Letter : QPageSize::A4);
+    document.marginsMillimetres = QMarginsF(15, 15, 15, 15);
+    document.creator = QStringLiteral("biorhythm-render");
+    if (!ui::WritePdf(file, document)) {
         error = "the PDF could not be made";
         return false;
     }

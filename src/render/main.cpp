@@ -17,15 +17,15 @@
 #include "render/RenderOptions.h"
 #include "ui/Look.h"
 #include "ui/chart/ChartDrawing.h"
+#include "ui/planner/PlannerDocument.h"
 #include "ui/planner/PlannerPage.h"
-#include "ui/report/ReportPage.h"
+#include "ui/report/PrintedPages.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include <iostream>
@@ -115,20 +115,21 @@ QPageSize PageSizeOf(const render::RenderOptions& options)
     return QPageSize(options.page == render::PageSize::Letter ? QPageSize::Letter : QPageSize::A4);
 }
 
+// A document on the sheet the command line asks for, with the margins its
+// page is laid out for.
+bool WritePdf(QIODevice& file, const render::RenderOptions& options, ui::PrintedDocument document, qreal margins)
+{
+    document.pageSize = PageSizeOf(options);
+    document.marginsMillimetres = QMarginsF(margins, margins, margins, margins);
+    document.creator = QStringLiteral("biorhythm-render");
+    return ui::WritePdf(file, document);
+}
+
 bool WriteReportPage(QIODevice& file, const render::RenderOptions& options)
 {
-    QPdfWriter writer(&file);
-    writer.setPageSize(PageSizeOf(options));
-    writer.setPageOrientation(QPageLayout::Portrait);
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    writer.setTitle(QStringLiteral("Biorhythm Chart %1").arg(QString::fromStdString(chart::IsoDate(options.report))));
-    writer.setCreator(QStringLiteral("biorhythm-render"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
-    ui::DrawReportPage(painter, page, options.person.birthday, options.report);
-    return painter.end();
+    const QString title
+        = QStringLiteral("Biorhythm Chart %1").arg(QString::fromStdString(chart::IsoDate(options.report)));
+    return WritePdf(file, options, ui::ReportDocument(title, options.person.birthday, options.report), 15);
 }
 
 std::optional<std::chrono::year_month_day> Today()
@@ -139,25 +140,12 @@ std::optional<std::chrono::year_month_day> Today()
         std::chrono::day { static_cast<unsigned>(today.day()) } };
 }
 
-bool WritePlannerPdf(QIODevice& file, const render::RenderOptions& options, const chart::Planner& planner)
+bool WritePlannerPdf(QIODevice& file, const render::RenderOptions& options)
 {
-    QPdfWriter writer(&file);
-    writer.setPageSize(PageSizeOf(options));
-    writer.setPageOrientation(ui::PlannerPrintLayoutFor(options.months).orientation);
-    writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
-    writer.setTitle(QStringLiteral("Biorhythm Planner %1").arg(QString::fromStdString(chart::IsoDate(options.report))));
-    writer.setCreator(QStringLiteral("biorhythm-render"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
-    const QLocale locale;
-    for (int i = 0; i < ui::PlannerPageCount(planner); ++i) {
-        if (i > 0 && !writer.newPage())
-            return false;
-        ui::DrawPlannerPage(painter, page, planner, i, locale, Today());
-    }
-    return painter.end();
+    const QString title
+        = QStringLiteral("Biorhythm Planner %1").arg(QString::fromStdString(chart::IsoDate(options.report)));
+    return WritePdf(
+        file, options, ui::PlannerDocument(title, { options.birth, options.report, options.months, Today() }), 12);
 }
 
 bool WritePlannerPng(QIODevice& file, const render::RenderOptions& options, const chart::Planner& planner)
@@ -252,10 +240,10 @@ int main(int argc, char* argv[])
     if (!options.critical.empty() && !WriteText(criticalFile.get(), CriticalDaysText(options), error))
         return Fail(error);
     if (plannerFile) {
-        const chart::Planner planner(options.person.birthday, options.report, options.months);
         const bool written = options.plannerFormat == render::OutputFormat::Pdf
-            ? WritePlannerPdf(plannerFile->Device(), options, planner)
-            : WritePlannerPng(plannerFile->Device(), options, planner);
+            ? WritePlannerPdf(plannerFile->Device(), options)
+            : WritePlannerPng(
+                plannerFile->Device(), options, chart::Planner(options.person.birthday, options.report, options.months));
         if (!written)
             return FailTarget(*plannerFile, "the planner could not be made");
         if (!CommitTarget(*plannerFile, error))

@@ -1,3 +1,4 @@
+#include "ScriptedPrompter.h"
 #include "chart/Compatibility.h"
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
@@ -352,7 +353,8 @@ private slots:
 
         const QLocale before;
         QLocale::setDefault(locale);
-        ui::PlannerWindow window({}, nullptr);
+        testing_support::ScriptedPrompter prompter;
+        ui::PlannerWindow window({}, prompter, nullptr);
         using namespace std::chrono;
         window.ShowChart(1980y / January / 4d, 2001y / May / 10d, std::nullopt);
         const QImage shown = window.findChild<ui::PlannerView*>()->Picture().convertToFormat(QImage::Format_RGB32);

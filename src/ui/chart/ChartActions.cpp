@@ -7,7 +7,8 @@
 #include "ui/chart/ChartPicture.h"
 #include "ui/chart/ChartViewActions.h"
 #include "ui/chart/CriticalDaysDialog.h"
-#include "ui/chart/PrintLoader.h"
+#include "ui/print/Printing.h"
+#include "ui/report/PrintedPages.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -153,25 +154,19 @@ void ChartActions::ExportValues()
 
 void ChartActions::Print()
 {
-    const PrintEntryPoints* printing = Printing();
-    if (printing == nullptr)
-        return;
-    const ShownChart& shown = *area.Shown();
-    QString error;
-    if (!printing->printReport(area.window(), DocumentName(), shown.person.birthday, shown.report, error)
-        && !error.isEmpty())
-        prompter.Show(error, app::MessageIcon::Critical, app::MessageButtons::Ok);
+    if (area.Shown())
+        ui::Print(area.window(), Report(), prompter);
 }
 
 void ChartActions::PrintPreview()
 {
-    if (const PrintEntryPoints* printing = Printing())
-        printing->previewReport(area.window(), DocumentName(), area.Shown()->person.birthday, area.Shown()->report);
+    if (area.Shown())
+        ui::PrintPreview(area.window(), Report(), prompter);
 }
 
-const PrintEntryPoints* ChartActions::Printing()
+PrintedDocument ChartActions::Report() const
 {
-    return area.Shown() ? LoadPrinting(prompter) : nullptr;
+    return ReportDocument(DocumentName(), area.Shown()->birth, area.Shown()->report);
 }
 
 void ChartActions::ShowCriticalDays()
@@ -208,24 +203,10 @@ void ChartActions::SetPeopleOpener(std::function<void()> open)
 
 ChartViewActions* ChartActions::MakeViewActions()
 {
-    const auto printing = [this]() { return area.Shown() ? LoadPlannerPrinting(prompter) : nullptr; };
-    const auto name
-        = [this] { return QStringLiteral("biorhythm-planner-%1").arg(FromUtf8(chart::IsoDate(area.Shown()->report))); };
     ChartViewActions::Services services {
         &saver,
-        [this, printing, name](QWidget* parent, const PlannerRequest& request) {
-            if (const PlannerPrintEntryPoints* entryPoints = printing()) {
-                QString error;
-                if (!entryPoints->printPlanner(parent, name(), request, error) && !error.isEmpty())
-                    prompter.Show(error, app::MessageIcon::Critical, app::MessageButtons::Ok);
-            }
-        },
-        [printing, name](QWidget* parent, const PlannerRequest& request) {
-            if (const PlannerPrintEntryPoints* entryPoints = printing())
-                entryPoints->previewPlanner(parent, name(), request);
-        },
     };
-    return new ChartViewActions(area, std::move(services), this);
+    return new ChartViewActions(area, std::move(services), prompter, this);
 }
 
 QString ChartActions::DocumentName() const

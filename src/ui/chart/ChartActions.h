@@ -36,7 +36,7 @@ namespace ui {
 class ChartArea;
 class ChartViewActions;
 class CriticalDaysDialog;
-struct PrintEntryPoints;
+struct PrintedDocument;
 
 class ChartActions : public QObject {
     Q_OBJECT
@@ -74,9 +74,8 @@ private:
     void ShowMenu(const QPoint& globalPosition);
     // What the file dialog shows for the chart on show's files.
     FileToSave ChartFile(const QString& caption, const QString& extension, const QString& filter) const;
-    // The print module, loaded at first use; nothing (and a message) when it
-    // cannot be loaded or no chart is shown.
-    const PrintEntryPoints* Printing();
+    // The report page of the chart on show.
+    PrintedDocument Report() const;
     QString DocumentName() const;
     ChartViewActions* MakeViewActions();
 

@@ -22,10 +22,11 @@ QAction* MakeAction(ChartArea& area, QObject* owner, const char* name, const QSt
 
 } // namespace
 
-ChartViewActions::ChartViewActions(ChartArea& area, Services services, QObject* parent)
+ChartViewActions::ChartViewActions(ChartArea& area, Services services, app::MessagePrompter& prompter, QObject* parent)
     : QObject(parent)
     , area(area)
     , services(std::move(services))
+    , prompter(prompter)
 {
     static const app::SystemClock systemClock;
     clock = &systemClock;
@@ -58,7 +59,7 @@ void ChartViewActions::ShowMonthsAhead()
     if (!shown)
         return;
     if (planner == nullptr)
-        planner = new PlannerWindow({ services.print, services.preview, services.saver }, area.window());
+        planner = new PlannerWindow({ services.saver }, prompter, area.window());
     planner->ShowChart(shown->person.birthday, shown->report, clock->Today());
 }
 

@@ -8,8 +8,7 @@
 //
 // In: the chart area, the clock (today, which the planner marks), the menu
 // to add the items to. Out: the planner window, the area's line styles; the
-// planner's pictures through the file saver and its prints through the
-// callbacks ChartActions gives.
+// planner's pictures through the file saver.
 
 #include <QObject>
 
@@ -21,14 +20,14 @@ class QWidget;
 
 namespace app {
 class Clock;
-}
+class MessagePrompter;
+} // namespace app
 
 namespace ui {
 
 class ChartArea;
 class FileSaver;
 class PlannerWindow;
-struct PlannerRequest;
 
 class ChartViewActions final : public QObject {
     Q_OBJECT
@@ -36,13 +35,10 @@ public:
     struct Services {
         // The planner's Save as PNG...; outlives the planner window.
         FileSaver* saver;
-        // Each is asked from the planner window, the parent of any dialog
-        // it opens.
-        std::function<void(QWidget* parent, const PlannerRequest&)> print;
-        std::function<void(QWidget* parent, const PlannerRequest&)> preview;
     };
 
-    ChartViewActions(ChartArea& area, Services services, QObject* parent);
+    // The planner window tells prompter what stops its printing.
+    ChartViewActions(ChartArea& area, Services services, app::MessagePrompter& prompter, QObject* parent);
 
     // Replaces the system clock (tests, and the program's own clock).
     void SetClock(const app::Clock& clock);
@@ -56,6 +52,7 @@ public:
 private:
     ChartArea& area;
     Services services;
+    app::MessagePrompter& prompter;
     const app::Clock* clock;
     QAction* mnuMonthsAhead = nullptr;
     QAction* mnuLineStyles = nullptr;

@@ -8,7 +8,8 @@
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
 #include "ui/chart/ChartDrawing.h"
-#include "ui/chart/PrintLoader.h"
+#include "ui/print/Printing.h"
+#include "ui/report/PrintedPages.h"
 #include "ui/widgets/DialogControls.h"
 
 #include <QApplication>
@@ -284,12 +285,7 @@ void CompareWindow::CopyComparison()
 
 void CompareWindow::Print()
 {
-    const PrintEntryPoints* printing = LoadPrinting(prompter);
-    if (printing == nullptr)
-        return;
-    QString error;
-    if (!printing->printComparison(this, DocumentName(), Current(), error) && !error.isEmpty())
-        prompter.Show(error, app::MessageIcon::Critical, app::MessageButtons::Ok);
+    ui::Print(this, ComparisonDocument(DocumentName(), Current()), prompter);
 }
 
 QString CompareWindow::DocumentName() const
@@ -299,8 +295,7 @@ QString CompareWindow::DocumentName() const
 
 void CompareWindow::PrintPreview()
 {
-    if (const PrintEntryPoints* printing = LoadPrinting(prompter))
-        printing->previewComparison(this, DocumentName(), Current());
+    ui::PrintPreview(this, ComparisonDocument(DocumentName(), Current()), prompter);
 }
 
 } // namespace ui

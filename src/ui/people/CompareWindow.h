@@ -7,7 +7,7 @@
 // and the compatibility of each cycle and overall (chart/Compatibility.h),
 // each row a sentence for a screen reader. Copy puts the picture and the
 // figures on the clipboard; Print and Print Preview print the comparison
-// page (ui/report/ComparisonPage.h) through the print module.
+// page (ui/report/ComparisonPage.h) through ui/print/Printing.h.
 
 #include "people/PeopleList.h"
 #include "ui/report/ComparisonPage.h"

@@ -4,7 +4,9 @@
 #include "chart/Planner.h"
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
+#include "ui/planner/PlannerDocument.h"
 #include "ui/planner/PlannerView.h"
+#include "ui/print/Printing.h"
 #include "ui/widgets/DialogControls.h"
 #include "ui/widgets/FileSaver.h"
 
@@ -26,9 +28,10 @@ constexpr int kDefaultMonths = 3;
 
 } // namespace
 
-PlannerWindow::PlannerWindow(Services services, QWidget* owner)
+PlannerWindow::PlannerWindow(Services services, app::MessagePrompter& prompter, QWidget* owner)
     : QDialog(owner)
     , services(std::move(services))
+    , prompter(prompter)
     , lblPeriod(new QLabel(QStringLiteral("&Period:"), this))
     , cboPeriod(new QComboBox(this))
     , lblRange(new QLabel(this))
@@ -127,14 +130,24 @@ void PlannerWindow::ShowPeriod()
     scrCalendar->ensureVisible(calendarView->CursorRect().center().x(), calendarView->CursorRect().center().y());
 }
 
+QString PlannerWindow::DocumentName() const
+{
+    return QStringLiteral("biorhythm-planner-%1").arg(FromUtf8(chart::IsoDate(report)));
+}
+
+PrintedDocument PlannerWindow::Document() const
+{
+    return PlannerDocument(DocumentName(), Request());
+}
+
 void PlannerWindow::Print()
 {
-    services.print(this, Request());
+    ui::Print(this, Document(), prompter);
 }
 
 void PlannerWindow::PrintPreview()
 {
-    services.preview(this, Request());
+    ui::PrintPreview(this, Document(), prompter);
 }
 
 void PlannerWindow::CopyPicture()

@@ -7,11 +7,12 @@
 // preview the print, copy the calendar's picture and save it as PNG.
 //
 // In: the birthday, report day and today each time it opens. Out: the
-// picture to the clipboard or to a file (ui/widgets/FileSaver.h); the period
-// to whoever prints it (the print module, loaded at the first print). Made at
-// first use, not modal, kept for the next.
+// picture to the clipboard or to a file (ui/widgets/FileSaver.h); the
+// period's pages to the printer (ui/print/Printing.h, which tells the prompter
+// what went wrong). Made at first use, not modal, kept for the next.
 
 #include "ui/planner/PlannerRequest.h"
+#include "ui/print/PrintedDocument.h"
 
 #include <QDialog>
 
@@ -24,6 +25,10 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 
+namespace app {
+class MessagePrompter;
+}
+
 namespace ui {
 
 class FileSaver;
@@ -33,18 +38,18 @@ class PlannerWindow final : public QDialog {
     Q_OBJECT
 public:
     struct Services {
-        std::function<void(QWidget* parent, const PlannerRequest&)> print;
-        std::function<void(QWidget* parent, const PlannerRequest&)> preview;
         // Saves the picture as PNG; outlives the window.
         FileSaver* saver;
     };
 
-    PlannerWindow(Services services, QWidget* owner);
+    PlannerWindow(Services services, app::MessagePrompter& prompter, QWidget* owner);
 
     // Fills the window for a chart and shows it.
     void ShowChart(std::chrono::year_month_day birth, std::chrono::year_month_day report,
         std::optional<std::chrono::year_month_day> today);
 
+    // The period's pages as Print and Print Preview hand them on.
+    PrintedDocument Document() const;
     void Print();
     void PrintPreview();
     void CopyPicture();
@@ -53,8 +58,10 @@ public:
 private:
     void ShowPeriod();
     PlannerRequest Request() const;
+    QString DocumentName() const;
 
     Services services;
+    app::MessagePrompter& prompter;
     std::chrono::year_month_day birth {};
     std::chrono::year_month_day report {};
     std::optional<std::chrono::year_month_day> today;

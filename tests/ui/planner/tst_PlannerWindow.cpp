@@ -1,3 +1,4 @@
+#include "ScriptedPrompter.h"
 #include "ui/chart/DayReadoutBox.h"
 #include "ui/planner/PlannerPage.h"
 #include "ui/planner/PlannerView.h"
@@ -16,7 +17,7 @@ using namespace std::chrono;
 class PlannerWindowTest : public QObject {
     Q_OBJECT
 
-    std::optional<ui::PlannerRequest> printed;
+    ScriptedPrompter prompter;
     std::unique_ptr<ui::PlannerWindow> window;
     ui::PlannerView* view = nullptr;
 
@@ -31,8 +32,7 @@ private slots:
     void init()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        const auto keep = [this](QWidget*, const ui::PlannerRequest& request) { printed = request; };
-        window = std::make_unique<ui::PlannerWindow>(ui::PlannerWindow::Services { keep, keep, {} }, nullptr);
+        window = std::make_unique<ui::PlannerWindow>(ui::PlannerWindow::Services { nullptr }, prompter, nullptr);
         window->ShowChart(1980y / January / 4d, 2024y / March / 17d, 2024y / March / 20d);
         view = window->findChild<ui::PlannerView*>();
         QTRY_VERIFY(view->hasFocus());
@@ -77,18 +77,20 @@ private slots:
             int months;
             const char* last;
             int pages;
-        } periods[] = { { 1, "Sunday, 31 March 2024", 1 }, { 3, "Friday, 31 May 2024", 3 },
-            { 6, "Saturday, 31 August 2024", 2 }, { 12, "Friday, 28 February 2025", 4 } };
+            QPageLayout::Orientation orientation;
+        } periods[] = { { 1, "Sunday, 31 March 2024", 1, QPageLayout::Landscape },
+            { 3, "Friday, 31 May 2024", 3, QPageLayout::Landscape },
+            { 6, "Saturday, 31 August 2024", 2, QPageLayout::Portrait },
+            { 12, "Friday, 28 February 2025", 4, QPageLayout::Portrait } };
         for (const auto& expected : periods) {
             period->setCurrentIndex(period->findData(expected.months));
             QCOMPARE(view->Shown()->Months().size(), std::size_t(expected.months));
             QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblRange"))->text(),
                 QStringLiteral("From Friday, 1 March 2024 to ") + QLatin1String(expected.last));
-            window->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
-            QCOMPARE(printed->months, expected.months);
-            const chart::Planner pages(printed->birth, printed->report, printed->months);
-            QCOMPARE(pages.Months().front().month, 2024y / March);
-            QCOMPARE(ui::PlannerPageCount(pages), expected.pages);
+            const ui::PrintedDocument printed = window->Document();
+            QCOMPARE(printed.pageCount, expected.pages);
+            QCOMPARE(printed.orientation, expected.orientation);
+            QCOMPARE(printed.title, QStringLiteral("biorhythm-planner-2024-03-17"));
         }
     }
 };
