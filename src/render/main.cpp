@@ -145,7 +145,7 @@ bool WritePlannerPdf(QIODevice& file, const render::RenderOptions& options)
     const QString title
         = QStringLiteral("Biorhythm Planner %1").arg(QString::fromStdString(chart::IsoDate(options.report)));
     return WritePdf(
-        file, options, ui::PlannerDocument(title, { options.birth, options.report, options.months, Today() }), 12);
+        file, options, ui::PlannerDocument(title, { options.person.birthday, options.report, options.months, Today() }), 12);
 }
 
 bool WritePlannerPng(QIODevice& file, const render::RenderOptions& options, const chart::Planner& planner)

@@ -166,7 +166,7 @@ void ChartActions::PrintPreview()
 
 PrintedDocument ChartActions::Report() const
 {
-    return ReportDocument(DocumentName(), area.Shown()->birth, area.Shown()->report);
+    return ReportDocument(DocumentName(), area.Shown()->person.birthday, area.Shown()->report);
 }
 
 void ChartActions::ShowCriticalDays()

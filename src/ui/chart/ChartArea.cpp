@@ -3,6 +3,7 @@
 #include "ui/Look.h"
 #include "ui/chart/ChartDescription.h"
 #include "ui/chart/ChartDrawing.h"
+#include "ui/chart/DayCursorEvents.h"
 #include "ui/chart/DayReadout.h"
 #include "ui/chart/DayReadoutBox.h"
 
@@ -21,10 +22,10 @@ namespace {
 constexpr int kPointerGap = 16;
 constexpr int kCursorGap = 4;
 
-// The keys the day cursor answers: unmodified but for the keypad's.
+// The chart's keys: the day cursor's plain keys, each a day or a page of days.
 std::optional<DayCursor::Key> CursorKey(const QKeyEvent& event)
 {
-    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    if (!IsPlainCursorKey(event))
         return std::nullopt;
     switch (event.key()) {
     case Qt::Key_Left:
@@ -42,15 +43,6 @@ std::optional<DayCursor::Key> CursorKey(const QKeyEvent& event)
     default:
         return std::nullopt;
     }
-}
-
-// The focus goes to a menu, its own or the menu bar's, and comes back from
-// it; a click is told apart since it leaves the readout with the pointer.
-DayCursor::FocusReason CursorFocusReason(Qt::FocusReason reason)
-{
-    if (reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason)
-        return DayCursor::FocusReason::Menu;
-    return reason == Qt::MouseFocusReason ? DayCursor::FocusReason::Mouse : DayCursor::FocusReason::Other;
 }
 
 // The keyboard's day cursor: a one-pixel dotted line, in a colour none of the

@@ -158,8 +158,7 @@ void PlannerWindow::CopyPicture()
 void PlannerWindow::SavePicture()
 {
     services.saver->SavePng(this,
-        { QStringLiteral("Save as PNG"), QStringLiteral("biorhythm-planner-%1").arg(FromUtf8(chart::IsoDate(report))),
-            QStringLiteral("png"), QStringLiteral("PNG image (*.png)") },
+        { QStringLiteral("Save as PNG"), DocumentName(), QStringLiteral("png"), QStringLiteral("PNG image (*.png)") },
         calendarView->Picture());
 }
 

@@ -17,7 +17,7 @@ using namespace std::chrono;
 class PlannerWindowTest : public QObject {
     Q_OBJECT
 
-    ScriptedPrompter prompter;
+    testing_support::ScriptedPrompter prompter;
     std::unique_ptr<ui::PlannerWindow> window;
     ui::PlannerView* view = nullptr;
 
