@@ -1,7 +1,9 @@
-# One interface target carries the language level, warnings and Qt's strict
-# defines; every target of the project links it.
+# One interface target carries the language level, warnings, Qt's strict
+# defines and the include root (every header is named from src/, as
+# "chart/CycleValue.h"); every target of the project links it.
 add_library(bio_options INTERFACE)
 target_compile_features(bio_options INTERFACE cxx_std_20)
+target_include_directories(bio_options INTERFACE ${PROJECT_SOURCE_DIR}/src)
 # Options for C++ only: on Windows the resource compiler sees target options too.
 if(MSVC)
   target_compile_options(bio_options INTERFACE
