@@ -33,6 +33,11 @@ QDialogButtonBox* MakeEndingButtonBox(
     auto* box = new QDialogButtonBox(orientation, &dialog);
     box->setObjectName(QStringLiteral("buttons"));
     box->addButton(button, role);
+    // Where the style gives a button box's buttons icons (the Linux
+    // desktop's does), a button in a box keeps an icon's height even with no
+    // icon; with no icon size it keeps the height of the dialog's other
+    // buttons.
+    button->setIconSize(QSize(0, 0));
     // As wide as the column it stands in, as the button was; a box standing
     // in a column would otherwise keep to the button's own width.
     if (orientation == Qt::Vertical)
