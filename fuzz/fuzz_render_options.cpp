@@ -10,6 +10,7 @@
 
 #include "FuzzCheck.h"
 #include "people/BirthdayRange.h"
+#include "people/PeopleList.h"
 #include "render/RenderOptions.h"
 
 #include <algorithm>
@@ -65,14 +66,12 @@ bool GivenAsValue(const std::vector<std::string>& arguments, const std::string& 
     });
 }
 
-// A name as the people's list keeps one: 1 to 100 characters, no blank at
-// either end, no control character.
-void CheckName(const std::string& name)
+// A name as the people's list keeps one (its own rule, which the renderer
+// shares): trimmed, and refused for nothing but a duplicate.
+void CheckName(const QString& name)
 {
-    FUZZ_CHECK(!name.empty() && name.front() != ' ' && name.back() != ' ');
-    FUZZ_CHECK(name.front() != '\t' && name.back() != '\t');
-    FUZZ_CHECK(std::none_of(name.begin(), name.end(), [](char c) { return (c >= 0 && c < 0x20) || c == 0x7F; }));
-    FUZZ_CHECK(std::count_if(name.begin(), name.end(), [](char c) { return (c & 0xC0) != 0x80; }) <= 100);
+    FUZZ_CHECK(people::TrimmedName(name) == name);
+    FUZZ_CHECK(people::CheckName(name) == people::Refusal::None);
 }
 
 void CheckBirthday(year_month_day birthday, year_month_day today)
@@ -82,7 +81,7 @@ void CheckBirthday(year_month_day birthday, year_month_day today)
 
 void CheckOptions(const render::RenderOptions& options, const std::vector<std::string>& arguments, year_month_day today)
 {
-    CheckBirthday(options.birth, today);
+    CheckBirthday(options.person.birthday, today);
     FUZZ_CHECK(options.report.ok());
     FUZZ_CHECK(
         options.report.year() >= std::chrono::year { 1900 } && options.report.year() <= std::chrono::year { 2099 });
@@ -109,15 +108,15 @@ void CheckOptions(const render::RenderOptions& options, const std::vector<std::s
     // Standard output takes one output at most.
     FUZZ_CHECK((options.values == "-") + (options.critical == "-") + (options.compatibility == "-") <= 1);
 
-    if (!options.name.empty())
-        CheckName(options.name);
-    if (!options.compareName.empty())
-        CheckName(options.compareName);
+    if (!options.person.name.isEmpty())
+        CheckName(options.person.name);
     if (options.compare) {
-        CheckBirthday(*options.compare, today);
+        if (!options.compare->name.isEmpty())
+            CheckName(options.compare->name);
+        CheckBirthday(options.compare->birthday, today);
         FUZZ_CHECK(!options.output.empty() || !options.compatibility.empty());
     } else {
-        FUZZ_CHECK(options.compareName.empty() && options.compatibility.empty());
+        FUZZ_CHECK(options.compatibility.empty());
     }
     if (!options.compatibility.empty())
         FUZZ_CHECK(options.compatibility == "-" || Extension(options.compatibility) == "csv");
