@@ -9,7 +9,7 @@
 #include "chart/Planner.h"
 #include "ui/chart/ChartDescription.h"
 #include "ui/chart/DayReadout.h"
-#include "ui/chart/RetainedSurface.h"
+#include "ui/drawing/RetainedSurface.h"
 
 #include <benchmark/benchmark.h>
 

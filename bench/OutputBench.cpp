@@ -5,7 +5,7 @@
 #include "ui/Look.h"
 #include "ui/chart/ChartArea.h"
 #include "ui/chart/ChartPicture.h"
-#include "ui/report/ReportPage.h"
+#include "ui/drawing/ReportPage.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -2,8 +2,8 @@
 // the boxes' corrections built on it.
 
 #include "FuzzCheck.h"
-#include "ui/main/DateEntry.h"
-#include "ui/main/WholeNumberText.h"
+#include "ui/dates/DateEntry.h"
+#include "ui/dates/WholeNumberText.h"
 
 #include <cmath>
 #include <cstddef>

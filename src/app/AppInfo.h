@@ -11,7 +11,7 @@ inline QString ApplicationTitle()
 }
 
 // Caption of the main window, the About box and the exit screen. The version
-// is the project's, given by the build (bio_app_info).
+// is the project's, given by the build (src/app/CMakeLists.txt).
 inline QString WindowCaption()
 {
     return QStringLiteral("Tavio Biorhythm Chart Software v" BIORHYTHM_VERSION);

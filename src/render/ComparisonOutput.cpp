@@ -5,8 +5,8 @@
 #include "chart/DateComposition.h"
 #include "chart/ValueTable.h"
 #include "render/ImageOutput.h"
-#include "ui/chart/ChartDrawing.h"
-#include "ui/report/PrintedPages.h"
+#include "ui/drawing/ChartDrawing.h"
+#include "ui/drawing/PrintedPages.h"
 
 #include <QPainter>
 

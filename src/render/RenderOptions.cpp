@@ -3,7 +3,7 @@
 #include "chart/Planner.h"
 #include "chart/ValueTable.h"
 #include "people/BirthdayRange.h"
-#include "ui/main/DateEntry.h"
+#include "ui/dates/DateEntry.h"
 
 #include <algorithm>
 #include <optional>

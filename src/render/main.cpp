@@ -16,10 +16,10 @@
 #include "render/ImageOutput.h"
 #include "render/RenderOptions.h"
 #include "ui/Look.h"
-#include "ui/chart/ChartDrawing.h"
-#include "ui/planner/PlannerDocument.h"
-#include "ui/planner/PlannerPage.h"
-#include "ui/report/PrintedPages.h"
+#include "ui/drawing/ChartDrawing.h"
+#include "ui/drawing/PlannerDocument.h"
+#include "ui/drawing/PlannerPage.h"
+#include "ui/drawing/PrintedPages.h"
 
 #include <QApplication>
 #include <QDate>
@@ -144,8 +144,8 @@ bool WritePlannerPdf(QIODevice& file, const render::RenderOptions& options)
 {
     const QString title
         = QStringLiteral("Biorhythm Planner %1").arg(QString::fromStdString(chart::IsoDate(options.report)));
-    return WritePdf(
-        file, options, ui::PlannerDocument(title, { options.person.birthday, options.report, options.months, Today() }), 12);
+    return WritePdf(file, options,
+        ui::PlannerDocument(title, { options.person.birthday, options.report, options.months, Today() }), 12);
 }
 
 bool WritePlannerPng(QIODevice& file, const render::RenderOptions& options, const chart::Planner& planner)
@@ -242,8 +242,8 @@ int main(int argc, char* argv[])
     if (plannerFile) {
         const bool written = options.plannerFormat == render::OutputFormat::Pdf
             ? WritePlannerPdf(plannerFile->Device(), options)
-            : WritePlannerPng(
-                plannerFile->Device(), options, chart::Planner(options.person.birthday, options.report, options.months));
+            : WritePlannerPng(plannerFile->Device(), options,
+                chart::Planner(options.person.birthday, options.report, options.months));
         if (!written)
             return FailTarget(*plannerFile, "the planner could not be made");
         if (!CommitTarget(*plannerFile, error))

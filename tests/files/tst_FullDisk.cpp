@@ -8,7 +8,7 @@
 #include "ChartAreaHost.h"
 #include "ScriptedPrompter.h"
 #include "people/PeopleFile.h"
-#include "ui/chart/ChartActions.h"
+#include "ui/actions/ChartActions.h"
 
 #include <QAction>
 #include <QDir>

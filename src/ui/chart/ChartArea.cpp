@@ -2,10 +2,10 @@
 
 #include "ui/Look.h"
 #include "ui/chart/ChartDescription.h"
-#include "ui/chart/ChartDrawing.h"
 #include "ui/chart/DayCursorEvents.h"
 #include "ui/chart/DayReadout.h"
 #include "ui/chart/DayReadoutBox.h"
+#include "ui/drawing/ChartDrawing.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

@@ -5,7 +5,7 @@
 // report-day lines and the percent labels, which always stay above the
 // curves; the day cursor and the readout box; what a screen reader is told;
 // the chart as a picture (ChartPicture.h); the context menu's actions
-// (ChartActions.h), which print through ui/print/Printing.h.
+// (ChartActions.h), which print through ui/widgets/Printing.h.
 //
 // In: the horizontal scale (the chart's 28 days), and with each chart
 // request the chart to show, its birthday and report day (ShowChart), which

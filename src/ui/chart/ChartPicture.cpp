@@ -1,7 +1,7 @@
 #include "ui/chart/ChartPicture.h"
 
 #include "ui/chart/ChartArea.h"
-#include "ui/chart/ChartDrawing.h"
+#include "ui/drawing/ChartDrawing.h"
 
 namespace ui {
 

@@ -15,7 +15,7 @@
 // outside the window (launcher, message boxes, clock, reminder, exit screen)
 // comes in through MainWindowServices.
 
-#include "ui/main/DateBoxes.h"
+#include "ui/dates/DateBoxes.h"
 #include "ui/main/Explanations.h"
 
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #include "ui/main/PeopleWiring.h"
 
-#include "ui/main/DateBoxes.h"
-#include "ui/main/DateEntry.h"
+#include "ui/dates/DateBoxes.h"
+#include "ui/dates/DateEntry.h"
 #include "ui/people/PeopleDialog.h"
 
 #include <QComboBox>

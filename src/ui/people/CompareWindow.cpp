@@ -7,10 +7,10 @@
 #include "chart/DateComposition.h"
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
-#include "ui/chart/ChartDrawing.h"
-#include "ui/print/Printing.h"
-#include "ui/report/PrintedPages.h"
+#include "ui/drawing/ChartDrawing.h"
+#include "ui/drawing/PrintedPages.h"
 #include "ui/widgets/DialogControls.h"
+#include "ui/widgets/Printing.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,15 +2,15 @@
 
 // The Compare window: two birthdays, each a kept person or the birthday in
 // the main window's boxes, over the 28 days around the report day in the
-// boxes. One chart of both (ui/chart/ChartDrawing.h: the first
+// boxes. One chart of both (ui/drawing/ChartDrawing.h: the first
 // person's curves solid, the second's dashed) with a legend that names them,
 // and the compatibility of each cycle and overall (chart/Compatibility.h),
 // each row a sentence for a screen reader. Copy puts the picture and the
 // figures on the clipboard; Print and Print Preview print the comparison
-// page (ui/report/ComparisonPage.h) through ui/print/Printing.h.
+// page (ui/drawing/ComparisonPage.h) through ui/widgets/Printing.h.
 
 #include "people/PeopleList.h"
-#include "ui/report/ComparisonPage.h"
+#include "ui/drawing/ComparisonPage.h"
 
 #include <QDialog>
 

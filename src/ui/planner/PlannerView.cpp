@@ -6,7 +6,7 @@
 #include "ui/chart/DayCursorEvents.h"
 #include "ui/chart/DayReadout.h"
 #include "ui/chart/DayReadoutBox.h"
-#include "ui/planner/PlannerPage.h"
+#include "ui/drawing/PlannerPage.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -4,11 +4,11 @@
 #include "chart/Planner.h"
 #include "chart/ValueTable.h"
 #include "ui/Look.h"
-#include "ui/planner/PlannerDocument.h"
+#include "ui/drawing/PlannerDocument.h"
 #include "ui/planner/PlannerView.h"
-#include "ui/print/Printing.h"
 #include "ui/widgets/DialogControls.h"
 #include "ui/widgets/FileSaver.h"
+#include "ui/widgets/Printing.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -8,11 +8,11 @@
 //
 // In: the birthday, report day and today each time it opens. Out: the
 // picture to the clipboard or to a file (ui/widgets/FileSaver.h); the
-// period's pages to the printer (ui/print/Printing.h, which tells the prompter
+// period's pages to the printer (ui/widgets/Printing.h, which tells the prompter
 // what went wrong). Made at first use, not modal, kept for the next.
 
-#include "ui/planner/PlannerRequest.h"
-#include "ui/print/PrintedDocument.h"
+#include "ui/drawing/PlannerRequest.h"
+#include "ui/drawing/PrintedDocument.h"
 
 #include <QDialog>
 

@@ -6,7 +6,7 @@
 // first Print or Print Preview (Printing.h), since linking the print support
 // into the program would cost every start memory (see the README).
 
-#include "ui/print/PrintedDocument.h"
+#include "ui/drawing/PrintedDocument.h"
 
 class QWidget;
 

@@ -1,5 +1,5 @@
 #include "ChartAreaHost.h"
-#include "ui/chart/ChartDrawing.h"
+#include "ui/drawing/ChartDrawing.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "ui/chart/RetainedSurface.h"
+#include "ui/drawing/RetainedSurface.h"
 
 #include <QTest>
 

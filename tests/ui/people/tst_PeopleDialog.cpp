@@ -9,8 +9,8 @@
 #include "MainWindowHarness.h"
 #include "people/PeopleFile.h"
 #include "ui/chart/ChartArea.h"
-#include "ui/chart/ChartDrawing.h"
 #include "ui/chart/ChartPicture.h"
+#include "ui/drawing/ChartDrawing.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "ScriptedPrompter.h"
 #include "ui/chart/DayReadoutBox.h"
-#include "ui/planner/PlannerPage.h"
+#include "ui/drawing/PlannerPage.h"
 #include "ui/planner/PlannerView.h"
 #include "ui/planner/PlannerWindow.h"
 
