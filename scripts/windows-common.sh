@@ -79,21 +79,11 @@ ensure_windows_qt() {
     mkdir -p "$work"
 
     # Debian's source of the installed Qt, from a source list of our own.
-    local list=/etc/apt/sources.list.d/tavio-biorhythm-qt-source.sources
+    local list=/etc/apt/sources.list.d/tavio-biorhythm-qt-source.list
     if [ ! -f "$list" ]; then
-        as_root tee "$list" >/dev/null <<'EOF'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-
-Types: deb-src
-URIs: http://deb.debian.org/debian-security
-Suites: bookworm-security
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-EOF
+        local site='deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian'
+        printf '%s\n' "$site bookworm main" "$site bookworm-updates main" "$site-security bookworm-security main" |
+            as_root tee "$list" >/dev/null
         as_root apt-get update -qq
     fi
     (cd "$work" && apt-get source -qq "qt6-base=$version" >/dev/null 2>"$work/source.log") || {
