@@ -27,25 +27,44 @@ void ChartPlot::Parabola(const double& Xa, const double& Ya, const double& LastP
     }
 }
 
-void ChartPlot::DrawCycles(std::int32_t daysSinceBirth) const
+void ChartPlot::DrawCycles(std::int32_t daysSinceBirth, const CycleChoice& choice) const
 {
-    DrawEachCycle(daysSinceBirth, [](std::size_t) {});
+    DrawEachCycle(daysSinceBirth, choice, [](const BiorhythmCycle&) {});
 }
 
-void ChartPlot::DrawStyledCycles(
-    std::int32_t daysSinceBirth, double pixelsPerUnitX, double pixelsPerUnitY, double patternPixels) const
+void ChartPlot::DrawStyledCycles(std::int32_t daysSinceBirth, double pixelsPerUnitX, double pixelsPerUnitY,
+    double patternPixels, const CycleChoice& choice) const
 {
     StyledSurface styled(surface, pixelsPerUnitX, pixelsPerUnitY, patternPixels);
     const ChartPlot plot(styled);
-    plot.DrawEachCycle(daysSinceBirth, [&styled](std::size_t cycle) { styled.StartCurve(kCycleLineStyles[cycle]); });
+    plot.DrawEachCycle(
+        daysSinceBirth, choice, [&styled](const BiorhythmCycle& cycle) { styled.StartCurve(cycle.style); });
+}
+
+void ChartPlot::DrawCombined(std::int32_t daysSinceBirth, const BiorhythmCycle& cycle) const
+{
+    // Across the window at the half-waves' step, the report day at its middle.
+    const double zeroLine = surface.ScaleHeight() / 2.0;
+    const double width = surface.ScaleWidth();
+    const double firstDay = daysSinceBirth - width / 2.0;
+    const int steps = static_cast<int>(width * 100.0 + 0.5);
+    for (int step = 0; step <= steps; ++step) {
+        const double x = step / 100.0;
+        const double y = zeroLine * (1.0 - ValueOf(cycle, firstDay + x));
+        surface.SetPoint(static_cast<float>(x), static_cast<float>(y), cycle.colour);
+    }
 }
 
 template <typename BeforeCycle>
-void ChartPlot::DrawEachCycle(std::int32_t daysSinceBirth, BeforeCycle beforeCycle) const
+void ChartPlot::DrawEachCycle(std::int32_t daysSinceBirth, const CycleChoice& choice, BeforeCycle beforeCycle) const
 {
-    for (std::size_t i = 0; i < kCycles.size(); ++i) {
-        const BiorhythmCycle& cycle = kCycles[i];
-        beforeCycle(i);
+    for (const std::size_t i : choice.Shown()) {
+        const BiorhythmCycle& cycle = kEveryCycle[i];
+        beforeCycle(cycle);
+        if (cycle.kind == CycleKind::Combined) {
+            DrawCombined(daysSinceBirth, cycle);
+            continue;
+        }
         const double quarter = cycle.length / 4.0;
         WalkHalfWaves(
             daysSinceBirth, cycle.length, [this] { return surface.ScaleWidth(); },

@@ -48,20 +48,53 @@ CycleReading ReadCycle(std::int64_t dayNumber, std::int16_t length)
     return { CycleValue(static_cast<double>(dayNumber), length) * 100.0, direction, IsCritical(dayNumber, length) };
 }
 
-DayReading ReadDay(std::int32_t daysSinceBirth, int offset)
+CycleReading ReadExtraCycle(std::int64_t dayNumber, const BiorhythmCycle& cycle)
+{
+    if (cycle.kind != CycleKind::Combined) {
+        CycleReading reading = ReadCycle(dayNumber, cycle.length);
+        reading.critical = false;
+        return reading;
+    }
+    // The mean of parabolic arches turns where its slope changes sign: the
+    // slope is read at eighths of the day, finer than any of its turns. A
+    // day that holds both a top and a bottom (a ripple of a few hundredths
+    // of a percent) is read by where it ends.
+    const auto n = static_cast<double>(dayNumber);
+    constexpr int kSteps = 8;
+    constexpr double kStep = 1.0 / kSteps;
+    const auto slopeAt = [&](double at) { return ValueOf(cycle, at + kStep / 2.0) - ValueOf(cycle, at - kStep / 2.0); };
+    bool top = false;
+    bool bottom = false;
+    double slope = slopeAt(n);
+    for (int step = 1; step <= kSteps; ++step) {
+        const double next = slopeAt(n + step * kStep);
+        top = top || (slope > 0.0 && next <= 0.0);
+        bottom = bottom || (slope < 0.0 && next >= 0.0);
+        slope = next;
+    }
+    CycleDirection direction
+        = ValueOf(cycle, n + 1.0) >= ValueOf(cycle, n) ? CycleDirection::Rising : CycleDirection::Falling;
+    if (top != bottom)
+        direction = top ? CycleDirection::High : CycleDirection::Low;
+    return { ValueOf(cycle, n) * 100.0, direction, false };
+}
+
+DayReading ReadDay(std::int32_t daysSinceBirth, int offset, const CycleChoice& choice)
 {
     DayReading day { offset, std::int64_t { daysSinceBirth } + offset, {} };
     for (std::size_t i = 0; i < kCycles.size(); ++i)
         day.cycles[i] = ReadCycle(day.dayNumber, kCycles[i].length);
+    for (const std::size_t i : choice.Extras())
+        day.extras.push_back(ReadExtraCycle(day.dayNumber, kEveryCycle[i]));
     return day;
 }
 
-std::vector<DayReading> ReadChartDays(std::int32_t daysSinceBirth)
+std::vector<DayReading> ReadChartDays(std::int32_t daysSinceBirth, const CycleChoice& choice)
 {
     std::vector<DayReading> days;
     days.reserve(kLastDayOffset - kFirstDayOffset + 1);
     for (int offset = kFirstDayOffset; offset <= kLastDayOffset; ++offset)
-        days.push_back(ReadDay(daysSinceBirth, offset));
+        days.push_back(ReadDay(daysSinceBirth, offset, choice));
     return days;
 }
 

@@ -47,6 +47,9 @@ struct DayReading {
     int offset; // days from the report day
     std::int64_t dayNumber; // days since birth
     std::array<CycleReading, kCycles.size()> cycles; // in the order of kCycles
+    // The extra cycles chosen, in the order of CycleChoice::Extras(). They
+    // are never critical: the critical days are the classical cycles'.
+    std::vector<CycleReading> extras = {};
 };
 
 // Whether a cycle of the given length crosses 0% during day number n: the
@@ -64,11 +67,17 @@ int WholePercent(double percent);
 // One cycle on day number n (negative before birth).
 CycleReading ReadCycle(std::int64_t dayNumber, std::int16_t length);
 
-// The day at the given offset from a report day daysSinceBirth days after birth.
-DayReading ReadDay(std::int32_t daysSinceBirth, int offset);
+// An extra cycle on day number n: a secondary cycle by the rules above, a
+// combined one with its value at the start of the day, High or Low on a day
+// that holds its top or bottom, else Rising or Falling over the day.
+CycleReading ReadExtraCycle(std::int64_t dayNumber, const BiorhythmCycle& cycle);
+
+// The day at the given offset from a report day daysSinceBirth days after
+// birth, with the extra cycles chosen.
+DayReading ReadDay(std::int32_t daysSinceBirth, int offset, const CycleChoice& choice = {});
 
 // The chart's 29 days, from kFirstDayOffset to kLastDayOffset.
-std::vector<DayReading> ReadChartDays(std::int32_t daysSinceBirth);
+std::vector<DayReading> ReadChartDays(std::int32_t daysSinceBirth, const CycleChoice& choice = {});
 
 // The calendar date offset days from the report day.
 std::chrono::year_month_day DayAt(std::chrono::year_month_day reportDay, int offset);

@@ -6,30 +6,53 @@
 
 namespace chart {
 
+namespace {
+
+struct StyleRow {
+    LineStyle style;
+    const char* name;
+    std::vector<double> pattern;
+};
+
+// Lit and unlit lengths in multiples of a line's width. The extra cycles'
+// patterns are as long as the dashed one or longer, so that each shows its
+// whole figure over a short stretch of curve.
+const std::vector<StyleRow>& Styles()
+{
+    static const std::vector<StyleRow> styles {
+        { LineStyle::Solid, "solid", {} },
+        { LineStyle::Dashed, "dashed", { 6.0, 3.0 } },
+        { LineStyle::Dotted, "dotted", { 1.0, 2.0 } },
+        { LineStyle::LongDashed, "long dashed", { 12.0, 4.0 } },
+        { LineStyle::DashDotted, "dash-dotted", { 6.0, 3.0, 1.0, 3.0 } },
+        { LineStyle::DashDoubleDotted, "dash-double-dotted", { 6.0, 3.0, 1.0, 3.0, 1.0, 3.0 } },
+        { LineStyle::LongDashDotted, "long dash-dotted", { 12.0, 4.0, 1.0, 4.0 } },
+        { LineStyle::SparselyDotted, "sparsely dotted", { 1.0, 5.0 } },
+        { LineStyle::ShortDashed, "short dashed", { 3.0, 3.0 } },
+        { LineStyle::LongDashDoubleDotted, "long dash-double-dotted", { 12.0, 3.0, 1.0, 3.0, 1.0, 3.0 } },
+        { LineStyle::LongShortDashed, "long-short dashed", { 12.0, 3.0, 4.0, 3.0 } },
+    };
+    return styles;
+}
+
+const StyleRow& RowOf(LineStyle style)
+{
+    for (const StyleRow& row : Styles())
+        if (row.style == style)
+            return row;
+    return Styles().front();
+}
+
+} // namespace
+
 const char* LineStyleName(LineStyle style)
 {
-    switch (style) {
-    case LineStyle::Solid:
-        return "solid";
-    case LineStyle::Dashed:
-        return "dashed";
-    case LineStyle::Dotted:
-        return "dotted";
-    }
-    return "solid";
+    return RowOf(style).name;
 }
 
 std::vector<double> DashPattern(LineStyle style)
 {
-    switch (style) {
-    case LineStyle::Solid:
-        return {};
-    case LineStyle::Dashed:
-        return { 6.0, 3.0 };
-    case LineStyle::Dotted:
-        return { 1.0, 2.0 };
-    }
-    return {};
+    return RowOf(style).pattern;
 }
 
 StyledSurface::StyledSurface(DrawingSurface& target, double pixelsPerUnitX, double pixelsPerUnitY, double patternPixels)

@@ -1,7 +1,8 @@
 #pragma once
 
 // The cycles told apart without colour: physical solid, emotional dashed,
-// intellectual dotted. Printed and exported pages stroke their curves with
+// intellectual dotted, and each extra cycle a pattern of its own
+// (BiorhythmCycle.h). Printed and exported pages stroke their curves with
 // these patterns as well as their colours; the window's chart does so on
 // request. In: a cycle. Out: its style, the style's pattern, and on a surface
 // of single points (the window's chart) the points of a curve that the
@@ -16,13 +17,7 @@
 
 namespace chart {
 
-enum class LineStyle { Solid, Dashed, Dotted };
-
-// In the order of kCycles.
-inline constexpr std::array<LineStyle, kCycles.size()> kCycleLineStyles
-    = { LineStyle::Solid, LineStyle::Dashed, LineStyle::Dotted };
-
-// "solid", "dashed" or "dotted".
+// "solid", "dashed", "dotted", "long dashed", ...: as a legend names it.
 const char* LineStyleName(LineStyle style);
 
 // Lit and unlit lengths in turn, in multiples of a line's width, as a

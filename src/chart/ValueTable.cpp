@@ -9,11 +9,11 @@ namespace {
 
 // One column per cycle, so that a row and its header never disagree on
 // where a cycle's value stands.
-std::vector<std::string> Header()
+std::vector<std::string> Header(const CycleChoice& choice)
 {
     std::vector<std::string> header { "date", "offset" };
-    for (const BiorhythmCycle& cycle : kCycles)
-        header.push_back(LowerCaseName(cycle));
+    for (const std::size_t i : choice.Shown())
+        header.push_back(LowerCaseName(kEveryCycle[i]));
     header.emplace_back("critical");
     return header;
 }
@@ -23,14 +23,16 @@ std::vector<std::string> Fields(const ValueRow& row)
     std::vector<std::string> fields { IsoDate(row.date), std::to_string(row.day.offset) };
     for (const CycleReading& cycle : row.day.cycles)
         fields.push_back(PercentText(cycle.percent));
+    for (const CycleReading& cycle : row.day.extras)
+        fields.push_back(PercentText(cycle.percent));
     fields.push_back(CriticalCycles(row.day));
     return fields;
 }
 
 // Header and rows, the fields passed through quote and joined by separator.
 template <typename Quote>
-std::string Table(std::chrono::year_month_day birth, std::chrono::year_month_day report, char separator,
-    std::string_view lineEnd, Quote quote)
+std::string Table(std::chrono::year_month_day birth, std::chrono::year_month_day report, const CycleChoice& choice,
+    char separator, std::string_view lineEnd, Quote quote)
 {
     std::string text;
     const auto appendLine = [&](const auto& fields) {
@@ -43,18 +45,19 @@ std::string Table(std::chrono::year_month_day birth, std::chrono::year_month_day
         }
         text += lineEnd;
     };
-    appendLine(Header());
-    for (const ValueRow& row : ReadValueRows(birth, report))
+    appendLine(Header(choice));
+    for (const ValueRow& row : ReadValueRows(birth, report, choice))
         appendLine(Fields(row));
     return text;
 }
 
 } // namespace
 
-std::vector<ValueRow> ReadValueRows(std::chrono::year_month_day birth, std::chrono::year_month_day report)
+std::vector<ValueRow> ReadValueRows(
+    std::chrono::year_month_day birth, std::chrono::year_month_day report, const CycleChoice& choice)
 {
     std::vector<ValueRow> rows;
-    for (const DayReading& day : ReadChartDays(DaysSinceBirth(birth, report)))
+    for (const DayReading& day : ReadChartDays(DaysSinceBirth(birth, report), choice))
         rows.push_back({ DayAt(report, day.offset), day });
     return rows;
 }
@@ -91,15 +94,6 @@ std::string CriticalCycles(const DayReading& day)
     return names;
 }
 
-std::string LowerCaseName(const BiorhythmCycle& cycle)
-{
-    std::string name(cycle.name);
-    for (char& c : name)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return name;
-}
-
 std::string CsvField(std::string_view text)
 {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos)
@@ -113,14 +107,15 @@ std::string CsvField(std::string_view text)
     return quoted + '"';
 }
 
-std::string ValuesCsv(std::chrono::year_month_day birth, std::chrono::year_month_day report)
+std::string ValuesCsv(std::chrono::year_month_day birth, std::chrono::year_month_day report, const CycleChoice& choice)
 {
-    return Table(birth, report, ',', "\r\n", [](std::string_view field) { return CsvField(field); });
+    return Table(birth, report, choice, ',', "\r\n", [](std::string_view field) { return CsvField(field); });
 }
 
-std::string ValuesTabSeparated(std::chrono::year_month_day birth, std::chrono::year_month_day report)
+std::string ValuesTabSeparated(
+    std::chrono::year_month_day birth, std::chrono::year_month_day report, const CycleChoice& choice)
 {
-    return Table(birth, report, '\t', "\n", [](std::string_view field) { return std::string(field); });
+    return Table(birth, report, choice, '\t', "\n", [](std::string_view field) { return std::string(field); });
 }
 
 } // namespace chart

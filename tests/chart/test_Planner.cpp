@@ -100,7 +100,7 @@ TEST(LineStyles, StyledCyclesLightTheirPatternsOfThePlainPoints)
         if (runs.back() == 0.0)
             runs.pop_back();
         const double longest = *std::max_element(runs.begin(), runs.end());
-        switch (chart::kCycleLineStyles[i]) {
+        switch (chart::kCycles[i].style) {
         case chart::LineStyle::Solid:
             EXPECT_EQ(lit.size(), all.size());
             break;
@@ -112,6 +112,8 @@ TEST(LineStyles, StyledCyclesLightTheirPatternsOfThePlainPoints)
             EXPECT_GT(runs.size(), 60u);
             EXPECT_NEAR(longest, 1.5, 1.0);
             break;
+        default:
+            ADD_FAILURE() << "a classical cycle in an extra cycle's style";
         }
     }
 }

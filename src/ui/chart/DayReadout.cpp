@@ -76,7 +76,7 @@ void ShowLineStyles(std::vector<ReadoutLine>& lines)
         return;
     const std::size_t first = lines.size() - chart::kCycles.size();
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
-        lines[first + i].style = chart::kCycleLineStyles[i];
+        lines[first + i].style = chart::kCycles[i].style;
 }
 
 int DayOffsetNear(double x)

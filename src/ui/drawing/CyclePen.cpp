@@ -9,7 +9,7 @@ namespace ui {
 QPen CyclePen(std::size_t cycle, qreal width)
 {
     QPen pen(ColorFromBgr(chart::kCycles[cycle].colour), width);
-    const std::vector<double> pattern = chart::DashPattern(chart::kCycleLineStyles[cycle]);
+    const std::vector<double> pattern = chart::DashPattern(chart::kCycles[cycle].style);
     if (pattern.empty()) {
         pen.setCapStyle(Qt::RoundCap);
     } else {

@@ -59,7 +59,7 @@ QPen BarPen(std::size_t cycle, qreal width, qreal reach)
 {
     QPen pen(ColorFromBgr(chart::kCycles[cycle].colour), width);
     pen.setCapStyle(Qt::FlatCap);
-    std::vector<double> pattern = chart::DashPattern(chart::kCycleLineStyles[cycle]);
+    std::vector<double> pattern = chart::DashPattern(chart::kCycles[cycle].style);
     if (!pattern.empty()) {
         const qreal unit = reach / 22.0 / width;
         QList<qreal> dashes;
@@ -218,7 +218,7 @@ std::vector<LegendEntry> LegendEntries()
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
         entries.push_back({ LegendSample::Cycle, i,
             QStringLiteral("%1 (%2)").arg(FromUtf8(chart::kCycles[i].name),
-                QString::fromLatin1(chart::LineStyleName(chart::kCycleLineStyles[i]))),
+                QString::fromLatin1(chart::LineStyleName(chart::kCycles[i].style))),
             false });
     entries.push_back(
         { LegendSample::None, 0, QStringLiteral("Bars: values at the start of each day, up above 0%"), false });
