@@ -55,14 +55,14 @@ inline constexpr std::array<BiorhythmCycle, 11> kEveryCycle = { {
     { "Physical", 23, 0x0000FFu, CycleKind::Classical, LineStyle::Solid },
     { "Emotional", 28, 0x00FF00u, CycleKind::Classical, LineStyle::Dashed },
     { "Intellectual", 33, 0xFF80FFu, CycleKind::Classical, LineStyle::Dotted },
-    { "Intuitive", 38, 0xA5B4C3u, CycleKind::Secondary, LineStyle::LongDashed },
-    { "Aesthetic", 43, 0xFF00C3u, CycleKind::Secondary, LineStyle::DashDotted },
-    { "Awareness", 48, 0x4B4BD2u, CycleKind::Secondary, LineStyle::DashDoubleDotted },
-    { "Spiritual", 53, 0x968700u, CycleKind::Secondary, LineStyle::LongDashDotted },
-    { "Passion", 0, 0x69A5F0u, CycleKind::Combined, LineStyle::SparselyDotted, 0b011 },
-    { "Mastery", 0, 0xB4783Cu, CycleKind::Combined, LineStyle::ShortDashed, 0b101 },
-    { "Wisdom", 0, 0xD2A5D2u, CycleKind::Combined, LineStyle::LongDashDoubleDotted, 0b110 },
-    { "Average", 0, 0xE15AA5u, CycleKind::Combined, LineStyle::LongShortDashed, 0b111 },
+    { "Intuitive", 38, 0x00A5FFu, CycleKind::Secondary, LineStyle::LongDashed },
+    { "Aesthetic", 43, 0xBEBE00u, CycleKind::Secondary, LineStyle::DashDotted },
+    { "Awareness", 48, 0x00A0B4u, CycleKind::Secondary, LineStyle::DashDoubleDotted },
+    { "Spiritual", 53, 0xFF8246u, CycleKind::Secondary, LineStyle::LongDashDotted },
+    { "Passion", 0, 0xB469FFu, CycleKind::Combined, LineStyle::SparselyDotted, 0b011 },
+    { "Mastery", 0, 0x466EA0u, CycleKind::Combined, LineStyle::ShortDashed, 0b101 },
+    { "Wisdom", 0, 0xFF5A8Cu, CycleKind::Combined, LineStyle::LongDashDoubleDotted, 0b110 },
+    { "Average", 0, 0xAAAAAAu, CycleKind::Combined, LineStyle::LongShortDashed, 0b111 },
 } };
 
 // The classical cycles, the first rows of the table.

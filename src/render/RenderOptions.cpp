@@ -71,6 +71,7 @@ struct Collected {
     std::optional<std::string> months;
     std::optional<std::string> planner;
     bool lineStyles = false;
+    std::optional<std::string> cycles;
     std::optional<std::string> name;
     std::optional<std::string> compare;
     std::optional<std::string> compareName;
@@ -189,7 +190,40 @@ std::optional<std::string>* Slot(Collected& collected, std::string_view name)
         return &collected.months;
     if (name == "--planner")
         return &collected.planner;
+    if (name == "--cycles")
+        return &collected.cycles;
     return PeopleSlot(collected, name);
+}
+
+// "intuitive, aesthetic, ...": the names --cycles takes.
+std::string ExtraCycleNames()
+{
+    std::string names;
+    for (std::size_t i = chart::kClassicalCount; i < chart::kEveryCycle.size(); ++i)
+        names += (names.empty() ? "" : ", ") + chart::LowerCaseName(chart::kEveryCycle[i]);
+    return names;
+}
+
+std::optional<UsageError> ReadCycles(const Collected& collected, RenderOptions& options)
+{
+    if (!collected.cycles)
+        return std::nullopt;
+    const std::string& list = *collected.cycles;
+    if (options.output.empty() && options.values.empty() && options.planner.empty() && !collected.compatibility)
+        return UsageError { "--cycles needs --output, --values, --planner or --compatibility" };
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        const std::string name = list.substr(start, comma - start);
+        const auto one = chart::CycleChoice::FromNames(name);
+        if (name.empty() || !one)
+            return UsageError { "--cycles: '" + name + "' is not one of " + ExtraCycleNames() };
+        if (!chart::CycleChoice::FromNames(list.substr(0, comma)))
+            return UsageError { "--cycles: '" + name + "' is given more than once" };
+        start = comma + 1;
+    }
+    options.cycles = *chart::CycleChoice::FromNames(list);
+    return std::nullopt;
 }
 
 // The message as one line on a terminal: an argument quoted in it may hold
@@ -346,6 +380,8 @@ ParsedArguments ReadArguments(const std::vector<std::string>& arguments, std::ch
     }
     if (auto error = ReadPeopleOptions(collected, today, options))
         return *error;
+    if (auto error = ReadCycles(collected, options))
+        return *error;
     return options;
 }
 
@@ -385,6 +421,11 @@ std::string HelpText()
            "  --line-styles        the picture's curves in their line styles:\n"
            "                       physical solid, emotional dashed, intellectual\n"
            "                       dotted (the report page always has them)\n"
+           "  --cycles LIST        extra cycles beside the classical three, names\n"
+           "                       joined by commas: intuitive, aesthetic,\n"
+           "                       awareness, spiritual (secondary), passion,\n"
+           "                       mastery, wisdom, average (combined); for the\n"
+           "                       picture, page, values, planner and comparison\n"
            "  --page SIZE          the report's and planner's page, a4 (default) or\n"
            "                       letter\n"
            "  --values FILE        the value table as CSV, - for standard output;\n"

@@ -4,6 +4,7 @@
 // rules are tested alone. QtCore only for the people's names, which follow the
 // People list's rule.
 
+#include "chart/BiorhythmCycle.h"
 #include "people/PeopleList.h"
 
 #include <chrono>
@@ -37,6 +38,7 @@ struct RenderOptions {
     std::string planner; // the months ahead as a PDF or PNG, empty for none
     OutputFormat plannerFormat = OutputFormat::Pdf;
     bool lineStyles = false; // the PNG chart's curves in their line styles
+    chart::CycleChoice cycles; // --cycles: the extra cycles beside the classical three
     // The second person of a comparison, --compare and --compare-name: the
     // output is then the chart or page of both people.
     std::optional<people::Person> compare;
@@ -60,6 +62,8 @@ using ParsedArguments = std::variant<RenderOptions, HelpRequest, UsageError>;
 // format, and the critical days' (.ics or .csv) theirs. --scale is 1 to 4,
 // --page a4 or letter, --months 1 to 24 with --critical and 1 to 12 with
 // --planner. --line-styles takes no value and needs a PNG --output.
+// --cycles takes extra cycles' lower-case names joined by commas, each once,
+// and needs --output, --values, --planner or --compatibility.
 // The dates are those the program's windows take: --birth and --compare are
 // birthdays from 1 January 1900 to today, --report a day in the main
 // window's report years, 1900 to 2099. --compare asks for --output,

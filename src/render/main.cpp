@@ -227,6 +227,7 @@ int main(int argc, char* argv[])
         ui::ChartDrawing drawing;
         drawing.daysSinceBirth = chart::DaysSinceBirth(options.person.birthday, options.report);
         drawing.lineStyles = options.lineStyles;
+        drawing.cycles = options.cycles;
         const QImage picture = ui::ChartImage(drawing, options.scale);
         if (!render::WritePng(file->Device(), picture))
             return FailTarget(*file, "the PNG could not be encoded");
@@ -235,7 +236,8 @@ int main(int argc, char* argv[])
     }
 
     if (!options.values.empty()
-        && !WriteText(valuesFile.get(), chart::ValuesCsv(options.person.birthday, options.report), error))
+        && !WriteText(
+            valuesFile.get(), chart::ValuesCsv(options.person.birthday, options.report, options.cycles), error))
         return Fail(error);
     if (!options.critical.empty() && !WriteText(criticalFile.get(), CriticalDaysText(options), error))
         return Fail(error);

@@ -116,13 +116,14 @@ void DrawChart(QPainter& painter, const ChartDrawing& drawing)
         // curves covers them.
         chart::StyledSurface dashed(surface, pixelsPerDay, pixelsPerHeight, 1.0);
         dashed.StartCurve(std::vector<double> { 5.0, 4.0 });
-        chart::ChartPlot(dashed).DrawCycles(*drawing.secondDaysSinceBirth);
+        chart::ChartPlot(dashed).DrawCycles(*drawing.secondDaysSinceBirth, drawing.cycles);
     }
     const chart::ChartPlot plot(surface);
     if (drawing.daysSinceBirth && drawing.lineStyles)
-        plot.DrawStyledCycles(*drawing.daysSinceBirth, pixelsPerDay, pixelsPerHeight, kStylePatternPixels);
+        plot.DrawStyledCycles(
+            *drawing.daysSinceBirth, pixelsPerDay, pixelsPerHeight, kStylePatternPixels, drawing.cycles);
     else if (drawing.daysSinceBirth)
-        plot.DrawCycles(*drawing.daysSinceBirth);
+        plot.DrawCycles(*drawing.daysSinceBirth, drawing.cycles);
     painter.drawImage(QPointF(0, 0), surface.Image());
     if (drawing.frame)
         DrawFrame(painter, ChartFrameLayout(surface.ScaleWidth()), drawing.secondDaysSinceBirth.has_value());

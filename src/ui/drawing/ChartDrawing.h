@@ -39,6 +39,8 @@ struct ChartDrawing {
     std::optional<std::int32_t> secondDaysSinceBirth;
     // The first person's curves in their line styles (chart/LineStyle.h).
     bool lineStyles = false;
+    // The extra cycles drawn after the classical ones, for both people.
+    chart::CycleChoice cycles;
     // The white lines and the percent labels over the curves. The window's
     // chart area leaves them out: it has them as controls of its own.
     bool frame = true;
