@@ -17,6 +17,7 @@
 #include "MainWindowHarness.h"
 #include "ui/Look.h"
 #include "ui/about/AboutBox.h"
+#include "ui/actions/ChartViewActions.h"
 #include "ui/exit/ExitScreen.h"
 
 #include <QAction>
@@ -24,8 +25,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -178,6 +181,24 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), button);
         CheckAgainstReference(QStringLiteral("main-window"), harness.window->grab());
+    }
+
+    // The same chart with every extra cycle on, chosen from the chart area's
+    // Cycles submenu, the choice kept in a folder of the test's own.
+    void mainWindowWithEveryCycle()
+    {
+        const QTemporaryDir folder;
+        MainWindowHarness harness;
+        auto* viewActions = harness.window->findChild<ui::ChartViewActions*>();
+        QVERIFY(viewActions != nullptr);
+        viewActions->KeepCyclesIn(folder.filePath(QStringLiteral("cycles.json")));
+        QVERIFY(ShowActive(harness.window.get()));
+        QTest::mouseClick(harness.Find<QPushButton>("cmdBiorythm"), Qt::LeftButton);
+        for (QAction* item : viewActions->CyclesMenu()->actions())
+            if (item->isCheckable())
+                item->trigger();
+        QCOMPARE(viewActions->CyclesMenu()->actions().size(), 8 + 2); // and the two groups' headings
+        CheckAgainstReference(QStringLiteral("main-window-every-cycle"), harness.window->grab());
     }
 
     // The months ahead of that chart, three at first, the day cursor and its

@@ -2,6 +2,7 @@
 
 #include "app/MessagePrompter.h"
 #include "chart/ValueTable.h"
+#include "people/CycleChoiceFile.h"
 #include "ui/Look.h"
 #include "ui/actions/ChartViewActions.h"
 #include "ui/actions/CriticalDaysDialog.h"
@@ -124,7 +125,7 @@ void ChartActions::CopyChart()
         return;
     auto* data = new QMimeData;
     data->setImageData(ChartPicture(area));
-    data->setText(FromUtf8(chart::ValuesTabSeparated(shown->person.birthday, shown->report)));
+    data->setText(FromUtf8(chart::ValuesTabSeparated(shown->person.birthday, shown->report, shown->cycles)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -149,7 +150,7 @@ void ChartActions::ExportValues()
         return;
     saver.Save(area.window(),
         ChartFile(QStringLiteral("Export Values"), QStringLiteral("csv"), QStringLiteral("CSV file (*.csv)")),
-        QByteArray::fromStdString(chart::ValuesCsv(shown->person.birthday, shown->report)));
+        QByteArray::fromStdString(chart::ValuesCsv(shown->person.birthday, shown->report, shown->cycles)));
 }
 
 void ChartActions::Print()
@@ -183,7 +184,7 @@ void ChartActions::ShowCriticalDays()
                     calendar);
             },
             area.window());
-    criticalDays->ShowChart(shown->person, shown->report);
+    criticalDays->ShowChart(shown->person, shown->report, !shown->cycles.Empty());
 }
 
 void ChartActions::SetPeopleOpener(std::function<void()> open)
@@ -206,7 +207,9 @@ ChartViewActions* ChartActions::MakeViewActions()
     ChartViewActions::Services services {
         &saver,
     };
-    return new ChartViewActions(area, std::move(services), prompter, this);
+    auto* actions = new ChartViewActions(area, std::move(services), prompter, this);
+    actions->KeepCyclesIn(people::DefaultCycleChoicePath());
+    return actions;
 }
 
 QString ChartActions::DocumentName() const

@@ -1,6 +1,8 @@
 #include "ui/actions/ChartViewActions.h"
 
 #include "app/Clock.h"
+#include "app/MessagePrompter.h"
+#include "people/CycleChoiceFile.h"
 #include "ui/chart/ChartArea.h"
 #include "ui/planner/PlannerWindow.h"
 
@@ -39,7 +41,37 @@ ChartViewActions::ChartViewActions(ChartArea& area, Services services, app::Mess
     connect(&area, &ChartArea::chartShown, this, [this] {
         mnuMonthsAhead->setEnabled(true);
         mnuLineStyles->setEnabled(true);
+        mnuCycles->setEnabled(true);
     });
+
+    // The submenu belongs to the area, as the context menu it goes into.
+    mnuCycles = new QMenu(QStringLiteral("Cycles"), &area);
+    mnuCycles->setObjectName(QStringLiteral("mnuCycles"));
+    mnuCycles->setEnabled(false);
+    chart::CycleKind group = chart::CycleKind::Classical;
+    for (std::size_t i = chart::kClassicalCount; i < chart::kEveryCycle.size(); ++i) {
+        const chart::BiorhythmCycle& cycle = chart::kEveryCycle[i];
+        if (cycle.kind != group) {
+            group = cycle.kind;
+            mnuCycles->addSection(
+                group == chart::CycleKind::Secondary ? QStringLiteral("Secondary") : QStringLiteral("Combined"));
+        }
+        QAction* item
+            = mnuCycles->addAction(QString::fromUtf8(cycle.name.data(), static_cast<qsizetype>(cycle.name.size())));
+        item->setObjectName(QStringLiteral("mnuCycle") + item->text());
+        item->setCheckable(true);
+        connect(item, &QAction::toggled, this, [this, i](bool on) { SetCycleShown(i, on); });
+        cycleItems.push_back(item);
+    }
+}
+
+void ChartViewActions::KeepCyclesIn(const QString& path)
+{
+    cyclesPath = QString();
+    const chart::CycleChoice kept = people::LoadCycleChoice(path);
+    for (std::size_t i = chart::kClassicalCount; i < chart::kEveryCycle.size(); ++i)
+        SetCycleShown(i, kept.Has(i));
+    cyclesPath = path;
 }
 
 void ChartViewActions::SetClock(const app::Clock& newClock)
@@ -51,6 +83,7 @@ void ChartViewActions::AddTo(QMenu& menu) const
 {
     menu.addAction(mnuMonthsAhead);
     menu.addAction(mnuLineStyles);
+    menu.addMenu(mnuCycles);
 }
 
 void ChartViewActions::ShowMonthsAhead()
@@ -61,6 +94,26 @@ void ChartViewActions::ShowMonthsAhead()
     if (planner == nullptr)
         planner = new PlannerWindow({ services.saver }, prompter, area.window());
     planner->ShowChart(shown->person.birthday, shown->report, clock->Today());
+}
+
+void ChartViewActions::SetCycleShown(std::size_t cycle, bool shown)
+{
+    if (cycle < chart::kClassicalCount || cycle >= chart::kEveryCycle.size())
+        return;
+    QAction* item = cycleItems[cycle - chart::kClassicalCount];
+    if (item->isChecked() != shown)
+        item->setChecked(shown); // comes back here through toggled()
+    chart::CycleChoice choice = area.Cycles();
+    if (choice.Has(cycle) == shown)
+        return;
+    choice.Set(cycle, shown);
+    area.SetCycles(choice);
+    if (cyclesPath.isEmpty())
+        return;
+    const QString error = people::SaveCycleChoice(cyclesPath, choice);
+    if (!error.isEmpty())
+        prompter.Show(QStringLiteral("The cycles shown could not be kept for the next start:\n%1").arg(error),
+            app::MessageIcon::Critical, app::MessageButtons::Ok);
 }
 
 void ChartViewActions::SetLineStyles(bool on)

@@ -99,6 +99,9 @@ CriticalDaysDialog::CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owne
     , lblRange(new QLabel(this))
     , tblCriticalDays(MakeTable(this, model))
     , lblNextTreble(new QLabel(this))
+    , lblClassicalOnly(new QLabel(QStringLiteral("Critical days are those of the physical, emotional and "
+                                                 "intellectual cycles; the extra cycles have none."),
+          this))
     , cmdAddToCalendar(MakeDialogButton(this, "cmdAddToCalendar", QStringLiteral("&Add to Calendar...")))
     , cmdCopy(MakeDialogButton(this, "cmdCopy", QStringLiteral("C&opy")))
     , cmdClose(MakeDialogButton(this, "cmdClose", QStringLiteral("Close")))
@@ -115,6 +118,9 @@ CriticalDaysDialog::CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owne
     lblNextTreble->setObjectName(QStringLiteral("lblNextTreble"));
     lblNextTreble->setFont(SansSerifFont(8.25, true));
     lblNextTreble->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblClassicalOnly->setObjectName(QStringLiteral("lblClassicalOnly"));
+    lblClassicalOnly->setWordWrap(true);
+    lblClassicalOnly->hide();
     // Return closes from anywhere, a focused button included, as the table
     // is read rather than chosen from.
     cmdClose->setDefault(true);
@@ -133,6 +139,7 @@ CriticalDaysDialog::CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owne
     layout->addLayout(period);
     layout->addWidget(tblCriticalDays, 1);
     layout->addWidget(lblNextTreble);
+    layout->addWidget(lblClassicalOnly);
     layout->addLayout(buttons);
 
     connect(cboPeriod, &QComboBox::currentIndexChanged, this, &CriticalDaysDialog::ShowPeriod);
@@ -140,10 +147,12 @@ CriticalDaysDialog::CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owne
     connect(cmdCopy, &QPushButton::clicked, this, &CriticalDaysDialog::CopyTable);
 }
 
-void CriticalDaysDialog::ShowChart(const people::Person& chartPerson, std::chrono::year_month_day reportDay)
+void CriticalDaysDialog::ShowChart(
+    const people::Person& chartPerson, std::chrono::year_month_day reportDay, bool extraCyclesShown)
 {
     person = chartPerson;
     report = reportDay;
+    lblClassicalOnly->setVisible(extraCyclesShown);
     lblNextTreble->setText(NextTrebleText(chart::NextTrebleCriticalDay(person.birthday, report)));
     ShowPeriod();
     // Before showing: a dialog being shown hands a focus-in to its focus

@@ -35,8 +35,10 @@ public:
     CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owner);
 
     // Fills the dialog for a person's chart and shows it; a person with a
-    // name is named above the table and in the calendar's events.
-    void ShowChart(const people::Person& person, std::chrono::year_month_day report);
+    // name is named above the table and in the calendar's events. With extra
+    // cycles on the chart, a line under the table says that the critical
+    // days are still the classical cycles'.
+    void ShowChart(const people::Person& person, std::chrono::year_month_day report, bool extraCyclesShown = false);
 
     void AddToCalendar();
     void CopyTable();
@@ -55,6 +57,7 @@ private:
     QLabel* lblRange = nullptr;
     QTableView* tblCriticalDays = nullptr;
     QLabel* lblNextTreble = nullptr;
+    QLabel* lblClassicalOnly = nullptr;
     QPushButton* cmdAddToCalendar = nullptr;
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdClose = nullptr;

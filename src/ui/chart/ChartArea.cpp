@@ -163,6 +163,7 @@ void ChartArea::ShowChart(const ShownChart& chart)
 {
     MatchDeviceResolution();
     shown = chart;
+    shown->cycles = cycles;
     DrawCycles();
     update();
     readoutOffset.reset();
@@ -186,6 +187,7 @@ void ChartArea::DrawCycles()
     ChartDrawing drawing;
     drawing.daysSinceBirth = shown->DaysSinceBirth();
     drawing.lineStyles = lineStyles;
+    drawing.cycles = cycles;
     // The lines and labels are the area's own controls, above the curves.
     drawing.frame = false;
     drawing.scaleWidth = scaleWidth;
@@ -202,6 +204,21 @@ void ChartArea::SetLineStyles(bool on)
     DrawCycles();
     update();
     readoutOffset.reset();
+    FollowCursor();
+}
+
+void ChartArea::SetCycles(const chart::CycleChoice& choice)
+{
+    if (choice == cycles)
+        return;
+    cycles = choice;
+    if (!shown)
+        return;
+    shown->cycles = cycles;
+    DrawCycles();
+    update();
+    readoutOffset.reset();
+    describedOffset.reset();
     FollowCursor();
 }
 
@@ -262,7 +279,7 @@ void ChartArea::SetReadoutDay(int offset)
     if (readoutOffset != offset) {
         std::vector<ReadoutLine> lines = DayReadoutLines(*shown, offset);
         if (lineStyles)
-            ShowLineStyles(lines);
+            ShowLineStyles(lines, shown->cycles);
         readout->SetLines(std::move(lines));
         readoutOffset = offset;
     }

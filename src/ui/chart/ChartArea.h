@@ -51,7 +51,8 @@ public:
     void SetupChartFrame();
 
     // The one call that changes the chart on show: clears the curves, draws
-    // the three cycles for the two dates, puts the day cursor back on the
+    // the three cycles for the two dates (and the extra ones the area shows,
+    // whatever chart.cycles says), puts the day cursor back on the
     // report day, tells assistive technology about that day (see
     // ChartDescription.h) and emits chartShown(). Until the first call there
     // are no days to read.
@@ -62,6 +63,10 @@ public:
     // then shows each cycle's style too. Plain until asked.
     void SetLineStyles(bool on);
     bool LineStyles() const { return lineStyles; }
+    // The extra cycles drawn, read out and described beside the classical
+    // ones, for the chart on show and every chart after it (none at first).
+    void SetCycles(const chart::CycleChoice& choice);
+    const chart::CycleChoice& Cycles() const { return cycles; }
 
     // The chart on show; none before the first ShowChart.
     const std::optional<ShownChart>& Shown() const { return shown; }
@@ -101,6 +106,7 @@ private:
     std::optional<int> describedOffset; // the day the description tells
     QPoint pointer; // where the pointer last moved over the area
     bool lineStyles = false;
+    chart::CycleChoice cycles;
 
     double scaleWidth;
     // The curves of the chart on show, kept until the next chart replaces

@@ -54,29 +54,36 @@ QString CyclePhrase(const chart::BiorhythmCycle& cycle, const chart::CycleReadin
 
 std::vector<ReadoutLine> DayReadoutLines(const ShownChart& chart, int offset, const QLocale& locale)
 {
-    const chart::DayReading day = chart::ReadDay(chart.DaysSinceBirth(), offset);
+    const chart::DayReading day = chart::ReadDay(chart.DaysSinceBirth(), offset, chart.cycles);
     QString place = DayPlace(offset);
     place[0] = place[0].toUpper();
 
     std::vector<ReadoutLine> lines;
-    lines.reserve(2 + chart::kCycles.size());
+    lines.reserve(2 + chart::kCycles.size() + day.extras.size());
     lines.push_back(
         { locale.toString(DayDate(chart, offset), QLocale::LongFormat), qRgb(255, 255, 255), true, std::nullopt });
     lines.push_back({ place, qRgb(200, 200, 200), false, std::nullopt });
     for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
         lines.push_back({ CyclePhrase(chart::kCycles[i], day.cycles[i], Reader::Eye),
             RgbFromBgr(chart::kCycles[i].colour), false, std::nullopt });
+    const std::vector<std::size_t> extras = chart.cycles.Extras();
+    for (std::size_t i = 0; i < extras.size(); ++i) {
+        const chart::BiorhythmCycle& cycle = chart::kEveryCycle[extras[i]];
+        lines.push_back(
+            { CyclePhrase(cycle, day.extras[i], Reader::Eye), RgbFromBgr(cycle.colour), false, std::nullopt });
+    }
     return lines;
 }
 
-void ShowLineStyles(std::vector<ReadoutLine>& lines)
+void ShowLineStyles(std::vector<ReadoutLine>& lines, const chart::CycleChoice& cycles)
 {
-    // The cycles' lines are the last ones, in the order of kCycles.
-    if (lines.size() < chart::kCycles.size())
+    // The cycles' lines are the last ones, in the order of the cycles shown.
+    const std::vector<std::size_t> shown = cycles.Shown();
+    if (lines.size() < shown.size())
         return;
-    const std::size_t first = lines.size() - chart::kCycles.size();
-    for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
-        lines[first + i].style = chart::kCycles[i].style;
+    const std::size_t first = lines.size() - shown.size();
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        lines[first + i].style = chart::kEveryCycle[shown[i]].style;
 }
 
 int DayOffsetNear(double x)

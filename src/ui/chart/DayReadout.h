@@ -53,11 +53,13 @@ struct ReadoutLine {
 // The readout for the day offset days from the report day: its date in the
 // locale's long format, where it lies, then one line per cycle in the colour
 // of its curve, for example "Physical +62% rising" or
-// "Emotional -12% falling, critical".
+// "Emotional -12% falling, critical", and after the classical cycles the
+// chart's extra ones.
 std::vector<ReadoutLine> DayReadoutLines(const ShownChart& chart, int offset, const QLocale& locale = QLocale());
 
-// Gives each cycle's line its curve's line style, for a chart drawn in them.
-void ShowLineStyles(std::vector<ReadoutLine>& lines);
+// Gives each cycle's line its curve's line style, for a chart drawn in them
+// with the given extra cycles.
+void ShowLineStyles(std::vector<ReadoutLine>& lines, const chart::CycleChoice& cycles = {});
 
 // The chart's day nearest to window position x (0 to 28, the report day at
 // 14), clamped to the chart's first and last day.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/BiorhythmCycle.h"
 #include "chart/DateComposition.h"
 #include "people/PeopleList.h"
 
@@ -10,7 +11,8 @@
 namespace ui {
 
 // The chart on show: the person whose chart it is (named when the chart was
-// asked for from the People list) and the report day it was drawn for. The
+// asked for from the People list), the report day it was drawn for and the
+// extra cycles shown beside the classical ones. The
 // chart area holds the one such value (none before the first chart, see
 // ChartArea::Shown); the readout, the spoken description and the context
 // menu's actions read it from there.
@@ -27,6 +29,7 @@ struct ShownChart {
 
     people::Person person; // without a name for a birthday typed into the boxes
     std::chrono::year_month_day report;
+    chart::CycleChoice cycles = {};
 
     std::int32_t DaysSinceBirth() const { return chart::DaysSinceBirth(person.birthday, report); }
 

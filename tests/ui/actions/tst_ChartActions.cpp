@@ -2,14 +2,18 @@
 #include "ScriptedPrompter.h"
 #include "chart/Planner.h"
 #include "chart/ValueTable.h"
+#include "people/CycleChoiceFile.h"
 #include "ui/actions/ChartActions.h"
+#include "ui/actions/ChartViewActions.h"
 #include "ui/chart/ChartDescription.h"
+#include "ui/chart/DayReadout.h"
 #include "ui/planner/PlannerView.h"
 #include "ui/planner/PlannerWindow.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -73,7 +77,7 @@ private slots:
             QStringList(
                 { QStringLiteral("Copy Chart"), QStringLiteral("Save Chart As..."), QStringLiteral("Export Values..."),
                     QStringLiteral("Print..."), QStringLiteral("Print Preview..."), QStringLiteral("Critical Days..."),
-                    QStringLiteral("Months Ahead..."), QStringLiteral("Line Styles") }));
+                    QStringLiteral("Months Ahead..."), QStringLiteral("Line Styles"), QStringLiteral("Cycles") }));
         menu->hide();
 
         area->ShowChart(kChart2024);
@@ -131,6 +135,59 @@ private slots:
         QVERIFY(count(styled, 2) < count(styled, 1));
         lineStyles->trigger();
         QCOMPARE(Rgb(area->Picture()), plain);
+    }
+
+    // Chosen from the Cycles submenu, an extra cycle is drawn at once, read
+    // out and exported, and the choice is kept for the next start; an
+    // unreadable file counts as no choice and is replaced at the next change.
+    void extraCyclesAreDrawnExportedAndKept()
+    {
+        const QString path = folder.filePath(QStringLiteral("cycles.json"));
+        actions->ViewActions().KeepCyclesIn(path);
+        area->ShowChart(kChart2024);
+        const QImage plain = Rgb(area->Picture());
+        const auto item = [](ui::ChartActions& owner, const char* name) {
+            return owner.ViewActions().CyclesMenu()->findChild<QAction*>(QString::fromLatin1(name));
+        };
+        item(*actions, "mnuCycleIntuitive")->trigger();
+        item(*actions, "mnuCycleAverage")->trigger();
+        QCOMPARE(QString::fromStdString(area->Cycles().Names()), QStringLiteral("intuitive,average"));
+        const QImage chosen = Rgb(area->Picture());
+        QVERIFY(chosen.pixelColor(0, 0) == plain.pixelColor(0, 0));
+        int averagePixels = 0;
+        for (int y = 0; y < chosen.height(); ++y)
+            for (int x = 0; x < chosen.width(); ++x)
+                averagePixels += chosen.pixel(x, y) == ui::RgbFromBgr(chart::kEveryCycle[10].colour);
+        QVERIFY(averagePixels > 300);
+        QCOMPARE(ui::DayReadoutLines(*area->Shown(), 0).size(), std::size_t { 2 + 3 + 2 });
+        answer = folder.filePath(QStringLiteral("values.csv"));
+        area->setFocus();
+        QTest::keyClick(area, Qt::Key_E, Qt::ControlModifier);
+        QFile values(answer);
+        QVERIFY(values.open(QIODevice::ReadOnly));
+        QCOMPARE(values.readLine(),
+            QByteArray("date,offset,physical,emotional,intellectual,intuitive,average,critical\r\n"));
+
+        ChartAreaHost secondHost;
+        ui::ChartActions second(*secondHost.area, *prompter, &secondHost.window);
+        second.ViewActions().KeepCyclesIn(path);
+        QCOMPARE(secondHost.area->Cycles(), area->Cycles());
+        QVERIFY(item(second, "mnuCycleAverage")->isChecked() && !item(second, "mnuCycleWisdom")->isChecked());
+
+        QFile broken(path);
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{\"version\": 1, \"cycles\": [\"mystic\"]}") > 0);
+        broken.close();
+        ChartAreaHost thirdHost;
+        ui::ChartActions third(*thirdHost.area, *prompter, &thirdHost.window);
+        third.ViewActions().KeepCyclesIn(path);
+        QVERIFY(thirdHost.area->Cycles().Empty());
+        item(third, "mnuCycleWisdom")->trigger();
+        QCOMPARE(people::LoadCycleChoice(path), *chart::CycleChoice::FromNames("wisdom"));
+
+        item(*actions, "mnuCycleIntuitive")->trigger();
+        item(*actions, "mnuCycleAverage")->trigger();
+        QCOMPARE(Rgb(area->Picture()), plain);
+        QVERIFY(prompter->shown.isEmpty());
     }
 
     // Ctrl+M opens the planner on the report day; the keys walk it and a
