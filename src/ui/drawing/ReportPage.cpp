@@ -104,7 +104,7 @@ struct Column {
     double left;
     double width;
     Qt::Alignment alignment;
-    int headerLine = 0; // the lower of two where the headers are staggered
+    int headerLine = 0; // 1 for the lower of two lines of staggered headers
     double headerReach = 0; // how far a header may run left of its column
 };
 
