@@ -8,9 +8,10 @@ namespace chart {
 
 using namespace std::chrono;
 
-Planner::Planner(year_month_day birthDay, year_month_day reportDay, int monthCount)
+Planner::Planner(year_month_day birthDay, year_month_day reportDay, int monthCount, const CycleChoice& choice)
     : birth(birthDay)
     , report(reportDay)
+    , cycles(choice)
 {
     monthCount = std::clamp(monthCount, 1, kMostPlannerMonths);
     const year_month_day first { report.year(), report.month(), day { 1 } };
@@ -28,7 +29,7 @@ Planner::Planner(year_month_day birthDay, year_month_day reportDay, int monthCou
     days.reserve(static_cast<std::size_t>(dayCount));
     for (int i = 0; i < dayCount; ++i)
         days.push_back({ year_month_day { sys_days { first } + std::chrono::days { i } },
-            ReadDay(reportFromBirth, firstOffset + i), critical[static_cast<std::size_t>(i)] });
+            ReadDay(reportFromBirth, firstOffset + i, cycles), critical[static_cast<std::size_t>(i)] });
     reportIndex = static_cast<std::size_t>(-firstOffset);
 
     year_month month { first.year(), first.month() };

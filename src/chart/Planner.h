@@ -3,7 +3,8 @@
 // The months ahead of a report day, day by day, for a planner that shows
 // them at a glance: from the first day of the report day's month, for a
 // whole number of calendar months, each day's three values and directions
-// (DayReading.h) and how many cycles are critical on it (CriticalDays.h).
+// (DayReading.h), with the extra cycles chosen, and how many of the classical
+// cycles are critical on it (CriticalDays.h).
 // In: the birthday, the report day and the number of months. Out: the
 // months, each with its days, and the moves of a day cursor across them.
 
@@ -35,10 +36,13 @@ struct PlannerMonth {
 class Planner {
 public:
     // months is clamped to 1 to kMostPlannerMonths.
-    Planner(std::chrono::year_month_day birth, std::chrono::year_month_day report, int months);
+    Planner(std::chrono::year_month_day birth, std::chrono::year_month_day report, int months,
+        const CycleChoice& cycles = {});
 
     std::chrono::year_month_day Birth() const { return birth; }
     std::chrono::year_month_day Report() const { return report; }
+    // The extra cycles each day's reading holds.
+    const CycleChoice& Cycles() const { return cycles; }
     const std::vector<PlannerDay>& Days() const { return days; }
     const std::vector<PlannerMonth>& Months() const { return months; }
 
@@ -56,6 +60,7 @@ public:
 private:
     std::chrono::year_month_day birth;
     std::chrono::year_month_day report;
+    CycleChoice cycles;
     std::vector<PlannerDay> days;
     std::vector<PlannerMonth> months;
     std::size_t reportIndex = 0;

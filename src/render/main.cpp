@@ -129,7 +129,8 @@ bool WriteReportPage(QIODevice& file, const render::RenderOptions& options)
 {
     const QString title
         = QStringLiteral("Biorhythm Chart %1").arg(QString::fromStdString(chart::IsoDate(options.report)));
-    return WritePdf(file, options, ui::ReportDocument(title, options.person.birthday, options.report), 15);
+    return WritePdf(
+        file, options, ui::ReportDocument(title, options.person.birthday, options.report, options.cycles), 15);
 }
 
 std::optional<std::chrono::year_month_day> Today()
@@ -145,7 +146,9 @@ bool WritePlannerPdf(QIODevice& file, const render::RenderOptions& options)
     const QString title
         = QStringLiteral("Biorhythm Planner %1").arg(QString::fromStdString(chart::IsoDate(options.report)));
     return WritePdf(file, options,
-        ui::PlannerDocument(title, { options.person.birthday, options.report, options.months, Today() }), 12);
+        ui::PlannerDocument(
+            title, { options.person.birthday, options.report, options.months, Today(), options.cycles }),
+        12);
 }
 
 bool WritePlannerPng(QIODevice& file, const render::RenderOptions& options, const chart::Planner& planner)
@@ -245,7 +248,7 @@ int main(int argc, char* argv[])
         const bool written = options.plannerFormat == render::OutputFormat::Pdf
             ? WritePlannerPdf(plannerFile->Device(), options)
             : WritePlannerPng(plannerFile->Device(), options,
-                chart::Planner(options.person.birthday, options.report, options.months));
+                chart::Planner(options.person.birthday, options.report, options.months, options.cycles));
         if (!written)
             return FailTarget(*plannerFile, "the planner could not be made");
         if (!CommitTarget(*plannerFile, error))

@@ -8,8 +8,8 @@ namespace ui {
 
 QPen CyclePen(std::size_t cycle, qreal width)
 {
-    QPen pen(ColorFromBgr(chart::kCycles[cycle].colour), width);
-    const std::vector<double> pattern = chart::DashPattern(chart::kCycles[cycle].style);
+    QPen pen(ColorFromBgr(chart::kEveryCycle[cycle].colour), width);
+    const std::vector<double> pattern = chart::DashPattern(chart::kEveryCycle[cycle].style);
     if (pattern.empty()) {
         pen.setCapStyle(Qt::RoundCap);
     } else {

@@ -15,8 +15,9 @@ class QPainter;
 
 namespace ui {
 
-// A curve's pen, width in the painter's units. Dashes get flat ends, so that
-// the dots of a dotted line stay dots rather than merging into a line.
+// A curve's pen, cycle an index into chart::kEveryCycle, width in the
+// painter's units. Dashes get flat ends, so that the dots of a dotted line
+// stay dots rather than merging into a line.
 QPen CyclePen(std::size_t cycle, qreal width);
 
 // A short stretch of the curve's pen across the middle of place, as a legend

@@ -12,7 +12,8 @@ namespace ui {
 PrintedDocument PlannerDocument(const QString& title, const PlannerRequest& request)
 {
     // Shared by the copies of the document that the print dialogs make.
-    auto planner = std::make_shared<const chart::Planner>(request.birth, request.report, request.months);
+    auto planner
+        = std::make_shared<const chart::Planner>(request.birth, request.report, request.months, request.cycles);
     PrintedDocument document;
     document.title = title;
     document.orientation = PlannerPrintLayoutFor(request.months).orientation;

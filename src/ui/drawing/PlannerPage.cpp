@@ -57,9 +57,9 @@ QRectF CellsArea(const QRectF& block)
 // a bar at every size.
 QPen BarPen(std::size_t cycle, qreal width, qreal reach)
 {
-    QPen pen(ColorFromBgr(chart::kCycles[cycle].colour), width);
+    QPen pen(ColorFromBgr(chart::kEveryCycle[cycle].colour), width);
     pen.setCapStyle(Qt::FlatCap);
-    std::vector<double> pattern = chart::DashPattern(chart::kCycles[cycle].style);
+    std::vector<double> pattern = chart::DashPattern(chart::kEveryCycle[cycle].style);
     if (!pattern.empty()) {
         const qreal unit = reach / 22.0 / width;
         QList<qreal> dashes;
@@ -70,31 +70,42 @@ QPen BarPen(std::size_t cycle, qreal width, qreal reach)
     return pen;
 }
 
-void DrawBars(QPainter& painter, const QRectF& strip, const chart::DayReading& reading)
+// A bar for each cycle shown (indices into kEveryCycle: the classical ones,
+// then the extra ones the reading holds), evenly across the strip; more bars
+// are narrower, the bars taking the same share of the width together.
+void DrawBars(
+    QPainter& painter, const QRectF& strip, const chart::DayReading& reading, const std::vector<std::size_t>& shown)
 {
     painter.fillRect(strip, Qt::black);
     const qreal middle = strip.center().y();
     const qreal reach = strip.height() / 2 - strip.height() * 0.06;
     painter.setPen(QPen(QColor(110, 110, 110), std::max<qreal>(1.0, strip.height() * 0.02)));
     painter.drawLine(QPointF(strip.left(), middle), QPointF(strip.right(), middle));
-    const qreal width = std::min(strip.width() * 0.16, strip.height() * 0.22);
-    for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
-        const qreal x = strip.left() + strip.width() * static_cast<qreal>(i + 1) / 4.0;
-        const qreal length = reach * reading.cycles[i].percent / 100.0;
+    const auto places = static_cast<qreal>(shown.size() + 1);
+    // The three classical bars alone are as wide as they always were.
+    static_assert(0.64 / 4 == 0.16);
+    const qreal width = std::min(strip.width() * (0.64 / places), strip.height() * 0.22);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const qreal x = strip.left() + strip.width() * static_cast<qreal>(i + 1) / places;
+        const chart::CycleReading& value
+            = i < chart::kClassicalCount ? reading.cycles[i] : reading.extras[i - chart::kClassicalCount];
+        const qreal length = reach * value.percent / 100.0;
         if (std::abs(length) < 0.5)
             continue;
-        painter.setPen(BarPen(i, width, reach));
+        painter.setPen(BarPen(shown[i], width, reach));
         // From the midline out, so that every dash pattern starts there.
         painter.drawLine(QPointF(x, middle), QPointF(x, middle - length));
     }
 }
 
-void DrawCell(QPainter& painter, const QRectF& cell, const chart::PlannerDay& day, bool report, bool today, bool cursor)
+void DrawCell(QPainter& painter, const QRectF& cell, const chart::PlannerDay& day,
+    const std::vector<std::size_t>& shown, bool report, bool today, bool cursor)
 {
     const QRectF label(cell.left(), cell.top(), cell.width(), cell.height() * kLabelShare);
     if (day.criticalCount >= 2)
         painter.fillRect(label, day.criticalCount == 3 ? kTrebleShade : kDoubleShade);
-    DrawBars(painter, QRectF(cell.left(), label.bottom(), cell.width(), cell.bottom() - label.bottom()), day.reading);
+    DrawBars(
+        painter, QRectF(cell.left(), label.bottom(), cell.width(), cell.bottom() - label.bottom()), day.reading, shown);
 
     const qreal pad = cell.width() * 0.05;
     const qreal textPixels = label.height() * 0.72;
@@ -192,9 +203,10 @@ void DrawPlannerMonth(QPainter& painter, const QRectF& block, const chart::Plann
             Qt::AlignCenter, locale.dayName(day == 0 ? 7 : static_cast<int>(day), QLocale::ShortFormat));
     }
 
+    const std::vector<std::size_t> shown = planner.Cycles().Shown();
     for (std::size_t d = m.firstDay; d < m.firstDay + m.dayCount; ++d) {
         const chart::PlannerDay& day = planner.Days()[d];
-        DrawCell(painter, PlannerDayRect(block, planner, month, d, locale), day, d == planner.ReportIndex(),
+        DrawCell(painter, PlannerDayRect(block, planner, month, d, locale), day, shown, d == planner.ReportIndex(),
             marks.today && *marks.today == day.date, marks.cursor && *marks.cursor == d);
     }
     painter.restore();
@@ -207,18 +219,18 @@ namespace {
 enum class LegendSample { None, Cycle, DoubleShade, TrebleShade, ReportFrame, TodayCircle };
 struct LegendEntry {
     LegendSample sample;
-    std::size_t cycle; // for LegendSample::Cycle
+    std::size_t cycle; // for LegendSample::Cycle, an index into kEveryCycle
     QString words;
     bool startsLine;
 };
 
-std::vector<LegendEntry> LegendEntries()
+std::vector<LegendEntry> LegendEntries(const chart::CycleChoice& cycles)
 {
     std::vector<LegendEntry> entries;
-    for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
+    for (const std::size_t i : cycles.Shown())
         entries.push_back({ LegendSample::Cycle, i,
-            QStringLiteral("%1 (%2)").arg(FromUtf8(chart::kCycles[i].name),
-                QString::fromLatin1(chart::LineStyleName(chart::kCycles[i].style))),
+            QStringLiteral("%1 (%2)").arg(FromUtf8(chart::kEveryCycle[i].name),
+                QString::fromLatin1(chart::LineStyleName(chart::kEveryCycle[i].style))),
             false });
     entries.push_back(
         { LegendSample::None, 0, QStringLiteral("Bars: values at the start of each day, up above 0%"), false });
@@ -260,20 +272,21 @@ std::vector<LegendPlace> PlaceLegend(const std::vector<LegendEntry>& entries, qr
 
 } // namespace
 
-int PlannerLegendLines(qreal width, qreal fontPixels)
+int PlannerLegendLines(qreal width, qreal fontPixels, const chart::CycleChoice& cycles)
 {
-    const std::vector<LegendPlace> places = PlaceLegend(LegendEntries(), width, fontPixels);
+    const std::vector<LegendPlace> places = PlaceLegend(LegendEntries(cycles), width, fontPixels);
     return places.back().line + 1;
 }
 
-void DrawPlannerLegend(QPainter& painter, const QRectF& strip, qreal fontPixels, qreal lineHeight)
+void DrawPlannerLegend(
+    QPainter& painter, const QRectF& strip, qreal fontPixels, qreal lineHeight, const chart::CycleChoice& cycles)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QFont font = PixelFont(fontPixels);
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
-    const std::vector<LegendEntry> entries = LegendEntries();
+    const std::vector<LegendEntry> entries = LegendEntries(cycles);
     const std::vector<LegendPlace> places = PlaceLegend(entries, strip.width(), fontPixels);
     int line = -1;
     qreal x = strip.left();
@@ -337,7 +350,7 @@ QRectF CalendarLegend(const chart::Planner& planner)
 {
     const qreal width = CalendarWidth(planner) - 2 * kCalendarMargin;
     return { kCalendarMargin, kCalendarMargin, width,
-        kLegendLineHeight * PlannerLegendLines(width, kLegendFontPixels) };
+        kLegendLineHeight * PlannerLegendLines(width, kLegendFontPixels, planner.Cycles()) };
 }
 
 } // namespace
@@ -362,7 +375,7 @@ void DrawPlannerCalendar(
     QPainter& painter, const chart::Planner& planner, const QLocale& locale, const PlannerMarks& marks)
 {
     painter.fillRect(QRectF(QPointF(0, 0), PlannerCalendarSize(planner)), Qt::white);
-    DrawPlannerLegend(painter, CalendarLegend(planner), kLegendFontPixels, kLegendLineHeight);
+    DrawPlannerLegend(painter, CalendarLegend(planner), kLegendFontPixels, kLegendLineHeight, planner.Cycles());
     for (std::size_t month = 0; month < planner.Months().size(); ++month)
         DrawPlannerMonth(painter, PlannerCalendarBlock(planner, month), planner, month, locale, marks);
 }
@@ -400,9 +413,9 @@ void DrawPlannerPage(QPainter& painter, const QRectF& page, const chart::Planner
             .arg(pageIndex + 1)
             .arg(PlannerPageCount(planner)));
 
-    const qreal legendHeight = unit * 5 * PlannerLegendLines(page.width(), unit * 3.2);
+    const qreal legendHeight = unit * 5 * PlannerLegendLines(page.width(), unit * 3.2, planner.Cycles());
     const QRectF legend(page.left(), page.bottom() - legendHeight, page.width(), legendHeight);
-    DrawPlannerLegend(painter, legend, unit * 3.2, unit * 5);
+    DrawPlannerLegend(painter, legend, unit * 3.2, unit * 5, planner.Cycles());
 
     const int first = pageIndex * perPage;
     const int count = std::min(perPage, months - first);

@@ -6,8 +6,11 @@
 // the cycles critical on it (P, E, I), and the three cycles' values at the
 // start of the day as bars above and below a midline, in their colours and
 // line styles (solid, dashed, dotted), so that they stay apart in grey and
-// for colour-blind readers. Double critical days are shaded, treble ones
-// shaded darker; the report day is framed and today's number circled.
+// for colour-blind readers. Extra cycles chosen (chart::Planner::Cycles())
+// get narrower bars after the classical ones and entries in the key; the
+// initials and shading stay the classical cycles'. Double critical days are
+// shaded, treble ones shaded darker; the report day is framed and today's
+// number circled.
 //
 // In: a chart::Planner, the locale (month and weekday names, the first day
 // of the week), the marks to set and a rectangle per block or page. Out:
@@ -49,12 +52,14 @@ void DrawPlannerMonth(QPainter& painter, const QRectF& block, const chart::Plann
 QRectF PlannerDayRect(
     const QRectF& block, const chart::Planner& planner, std::size_t month, std::size_t day, const QLocale& locale);
 
-// The key to the cells: each cycle's bar beside its name and style, then the
-// marks on a line of their own, in a font of fontPixels and lines of
-// lineHeight. An entry that would run past the strip's right edge starts a
-// new line: PlannerLegendLines tells how many lines a width takes.
-int PlannerLegendLines(qreal width, qreal fontPixels);
-void DrawPlannerLegend(QPainter& painter, const QRectF& strip, qreal fontPixels, qreal lineHeight);
+// The key to the cells: each cycle's bar beside its name and style, the
+// classical ones and then any extra ones chosen, then the marks on a line of
+// their own, in a font of fontPixels and lines of lineHeight. An entry that
+// would run past the strip's right edge starts a new line:
+// PlannerLegendLines tells how many lines a width takes.
+int PlannerLegendLines(qreal width, qreal fontPixels, const chart::CycleChoice& cycles = {});
+void DrawPlannerLegend(
+    QPainter& painter, const QRectF& strip, qreal fontPixels, qreal lineHeight, const chart::CycleChoice& cycles = {});
 
 // The window's calendar, which its Copy and Save take too: the key above,
 // then the blocks in rows of up to three, with cells of a fixed size in

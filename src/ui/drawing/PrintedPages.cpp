@@ -4,13 +4,14 @@
 
 namespace ui {
 
-PrintedDocument ReportDocument(
-    const QString& title, std::chrono::year_month_day birth, std::chrono::year_month_day report)
+PrintedDocument ReportDocument(const QString& title, std::chrono::year_month_day birth,
+    std::chrono::year_month_day report, const chart::CycleChoice& cycles)
 {
     PrintedDocument document;
     document.title = title;
-    document.paintPage
-        = [birth, report](QPainter& painter, const QRectF& page, int) { DrawReportPage(painter, page, birth, report); };
+    document.paintPage = [birth, report, cycles](QPainter& painter, const QRectF& page, int) {
+        DrawReportPage(painter, page, birth, report, cycles);
+    };
     return document;
 }
 

@@ -26,45 +26,97 @@ namespace {
 // the smooth curve it stands for.
 constexpr int kSamplesPerDay = 40;
 
-void DrawChart(
-    QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth, const QString& reportDay)
+// The given cycles' curves (indices into kEveryCycle), in drawing order,
+// each through the model's own values.
+void DrawCurves(QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth,
+    const std::vector<std::size_t>& cycles, CurveWeight weight)
+{
+    const double days = chart::kChartDays;
+    painter.save();
+    painter.setClipRect(area);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const std::size_t c : cycles) {
+        const chart::BiorhythmCycle& cycle = chart::kEveryCycle[c];
+        QPolygonF curve;
+        const int samples = static_cast<int>(days) * kSamplesPerDay;
+        curve.reserve(samples + 1);
+        for (int i = 0; i <= samples; ++i) {
+            const double x = days * i / samples;
+            const double value = chart::ValueOf(cycle, daysSinceBirth + x - days / 2);
+            curve << QPointF(area.left() + area.width() * x / days, area.top() + area.height() * (1 - value) / 2);
+        }
+        // In its line style too: the page is often printed in grey, and red
+        // and green are the pair that colour-blind readers confuse.
+        painter.setPen(CurvePen(c, grid, weight));
+        painter.drawPolyline(curve);
+    }
+    painter.restore();
+}
+
+void DrawChart(QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth,
+    const QString& reportDay, const chart::CycleChoice& cycles)
 {
     painter.fillRect(area, Qt::black);
-    DrawPageCurves(painter, grid, area, daysSinceBirth);
+    DrawCurves(painter, grid, area, daysSinceBirth, cycles.Shown(), CurveWeight::Full);
     DrawPageChartFrame(painter, grid, area, reportDay);
+}
+
+// With extra cycles the legend puts four names to a row, in a smaller font,
+// so that all eleven fit under the chart in three rows.
+constexpr std::size_t kLegendPerRow = 4;
+
+std::size_t LegendRows(const chart::CycleChoice& cycles)
+{
+    if (cycles.Empty())
+        return 1;
+    return (cycles.Shown().size() + kLegendPerRow - 1) / kLegendPerRow;
 }
 
 // The cycle names in their colours on a black strip, as in the window, each
 // after a stretch of its curve's line.
-void DrawLegend(QPainter& painter, const Grid& grid, const QRectF& strip)
+void DrawLegend(QPainter& painter, const Grid& grid, const QRectF& strip, const chart::CycleChoice& cycles)
 {
     painter.fillRect(strip, Qt::black);
-    const QFont font = grid.Font(9, true);
+    const bool extras = !cycles.Empty();
+    const QFont font = grid.Font(extras ? 8 : 9, true);
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
-    const double width = strip.width() / static_cast<double>(chart::kCycles.size());
-    const double sample = grid(10);
+    const std::vector<std::size_t> shown = cycles.Shown();
+    const std::size_t perRow = extras ? kLegendPerRow : chart::kCycles.size();
+    const double width = strip.width() / static_cast<double>(perRow);
+    const double rowHeight = strip.height() / static_cast<double>(LegendRows(cycles));
+    const double sample = grid(extras ? 8 : 10);
     const double gap = grid(2);
-    for (std::size_t i = 0; i < chart::kCycles.size(); ++i) {
-        const QString name = FromUtf8(chart::kCycles[i].name);
-        const double left = strip.left() + width * static_cast<double>(i)
+    for (std::size_t k = 0; k < shown.size(); ++k) {
+        const chart::BiorhythmCycle& cycle = chart::kEveryCycle[shown[k]];
+        const QString name = FromUtf8(cycle.name);
+        const double top = strip.top() + rowHeight * static_cast<double>(k / perRow);
+        const double left = strip.left() + width * static_cast<double>(k % perRow)
             + (width - sample - gap - metrics.horizontalAdvance(name)) / 2;
-        DrawStyleSample(painter, QRectF(left, strip.top(), sample, strip.height()), i, grid(0.35));
-        painter.setPen(ColorFromBgr(chart::kCycles[i].colour));
-        painter.drawText(
-            QRectF(left + sample + gap, strip.top(), width, strip.height()), Qt::AlignLeft | Qt::AlignVCenter, name);
+        DrawStyleSample(painter, QRectF(left, top, sample, rowHeight), shown[k], grid(0.35));
+        painter.setPen(ColorFromBgr(cycle.colour));
+        painter.drawText(QRectF(left + sample + gap, top, width, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, name);
     }
 }
 
-void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight, std::chrono::year_month_day birth,
-    std::chrono::year_month_day report)
+struct Column {
+    QString title;
+    double left;
+    double width;
+    Qt::Alignment alignment;
+    int headerLine = 0; // 1 for the lower of two lines of staggered headers
+    double headerReach = 0; // how far a header may run left of its column
+};
+
+struct TableLayout {
+    std::vector<Column> columns;
+    double points; // the font's size
+    int headerLines;
+};
+
+// The table's columns with the classical cycles alone: wide ones in 8 pt.
+TableLayout ClassicalTable()
 {
-    struct Column {
-        QString title;
-        double left;
-        double width;
-        Qt::Alignment alignment;
-    };
     // The cycles' columns follow the day at a fixed step, in the order of
     // kCycles; the critical cycles still need their room after the last.
     constexpr double kValueLeft = 40;
@@ -82,21 +134,76 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
         columns.push_back({ FromUtf8(chart::kCycles[i].name), kValueLeft + kValueStep * static_cast<double>(i),
             kValueWidth, Qt::AlignRight });
     columns.push_back({ QStringLiteral("Critical"), kCriticalLeft, 56, Qt::AlignLeft });
+    return { columns, 8, 1 };
+}
+
+// With extra cycles, up to eleven value columns share the width that the
+// date, the day and the critical cycles leave, in 7 pt, where "-100.0%"
+// still fits the narrowest. A name wider than its column would run into the
+// next: then the names alternate between two header lines, each over its
+// right-aligned column and free to reach over its neighbour's.
+TableLayout CompactTable(const QPainter& painter, const Grid& grid, const chart::CycleChoice& cycles)
+{
+    constexpr double kPoints = 7;
+    constexpr double kValuesLeft = 23;
+    constexpr double kWidestStep = 20;
+    constexpr double kColumnGap = 1;
+    // "Physical, Emotional, Intellectual" in bold, the longest critical text.
+    constexpr double kCriticalRoom = 40;
+    const std::vector<std::size_t> shown = cycles.Shown();
+    const double step
+        = std::min(kWidestStep, (kDesignWidth - kCriticalRoom - kValuesLeft) / static_cast<double>(shown.size()));
+
+    const QFontMetricsF metrics(grid.Font(kPoints, true), painter.device());
+    double widest = 0;
+    for (const std::size_t c : shown)
+        widest = std::max(widest, metrics.horizontalAdvance(FromUtf8(chart::kEveryCycle[c].name)));
+    const bool staggered = widest > grid(step - kColumnGap);
+
+    TableLayout table { {}, kPoints, staggered ? 2 : 1 };
+    const int lower = table.headerLines - 1;
+    table.columns.push_back({ QStringLiteral("Date"), 2, 14, Qt::AlignLeft, lower });
+    table.columns.push_back({ QStringLiteral("Day"), 16, 6, Qt::AlignRight, lower });
+    for (std::size_t k = 0; k < shown.size(); ++k)
+        table.columns.push_back(
+            { FromUtf8(chart::kEveryCycle[shown[k]].name), kValuesLeft + step * static_cast<double>(k),
+                step - kColumnGap, Qt::AlignRight, staggered ? static_cast<int>(k % 2) : 0, staggered ? step : 0 });
+    const double criticalLeft = kValuesLeft + step * static_cast<double>(shown.size()) + kColumnGap;
+    table.columns.push_back(
+        { QStringLiteral("Critical"), criticalLeft, kDesignWidth - criticalLeft, Qt::AlignLeft, lower });
+    return table;
+}
+
+// Room under the compact table for its two lines of notes.
+constexpr double kCompactFoot = 7;
+
+void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight, std::chrono::year_month_day birth,
+    std::chrono::year_month_day report, const chart::CycleChoice& cycles)
+{
+    const TableLayout table = cycles.Empty() ? ClassicalTable() : CompactTable(painter, grid, cycles);
+    const std::vector<chart::ValueRow> rows = chart::ReadValueRows(birth, report, cycles);
+    if (!cycles.Empty()) {
+        const double lines = static_cast<double>(rows.size()) + table.headerLines;
+        rowHeight = std::min(rowHeight, (kDesignHeight - kCompactFoot - top) / lines);
+    }
+    const std::vector<Column>& columns = table.columns;
     const auto cell
         = [&](const Column& column, double rowTop) { return grid.Rect(column.left, rowTop, column.width, rowHeight); };
 
     painter.setPen(Qt::black);
-    painter.setFont(grid.Font(8, true));
+    painter.setFont(grid.Font(table.points, true));
     for (const Column& column : columns)
-        painter.drawText(cell(column, top), column.alignment | Qt::AlignVCenter, column.title);
+        painter.drawText(grid.Rect(column.left - column.headerReach, top + rowHeight * column.headerLine,
+                             column.width + column.headerReach, rowHeight),
+            column.alignment | Qt::AlignVCenter, column.title);
     painter.setPen(QPen(Qt::black, grid(0.2)));
-    const QRectF header = grid.Rect(0, top, kDesignWidth, rowHeight);
+    const QRectF header = grid.Rect(0, top, kDesignWidth, rowHeight * table.headerLines);
     painter.drawLine(header.bottomLeft(), header.bottomRight());
 
-    const QFont regular = grid.Font(8);
-    const QFont bold = grid.Font(8, true);
-    double rowTop = top + rowHeight;
-    for (const chart::ValueRow& row : chart::ReadValueRows(birth, report)) {
+    const QFont regular = grid.Font(table.points);
+    const QFont bold = grid.Font(table.points, true);
+    double rowTop = top + rowHeight * table.headerLines;
+    for (const chart::ValueRow& row : rows) {
         const bool reportDay = row.day.offset == 0;
         if (reportDay)
             painter.fillRect(grid.Rect(0, rowTop, kDesignWidth, rowHeight), QColor(220, 220, 220));
@@ -108,6 +215,8 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
         };
         for (const chart::CycleReading& cycle : row.day.cycles)
             texts.push_back(FromUtf8(chart::PercentText(cycle.percent)) + QLatin1Char('%'));
+        for (const chart::CycleReading& cycle : row.day.extras)
+            texts.push_back(FromUtf8(chart::PercentText(cycle.percent)) + QLatin1Char('%'));
         texts.push_back(FromUtf8(chart::CriticalCycles(row.day)).replace(QLatin1Char('+'), QStringLiteral(", ")));
         for (std::size_t i = 0; i < columns.size(); ++i)
             painter.drawText(cell(columns[i], rowTop), columns[i].alignment | Qt::AlignVCenter, texts[i]);
@@ -115,6 +224,11 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
     }
     DrawTableFoot(painter, grid, rowTop,
         QStringLiteral("Values at the start of each day. A cycle is critical on a day when it crosses 0% during it."));
+    if (!cycles.Empty()) {
+        // The extra cycles' columns might be read as critical too.
+        painter.drawText(grid.Rect(0, rowTop + 3.6, kDesignWidth, 3.4), Qt::AlignLeft | Qt::AlignTop,
+            QStringLiteral("Critical days are those of the physical, emotional and intellectual cycles."));
+    }
 }
 
 } // namespace
@@ -122,27 +236,7 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
 void DrawPageCurves(
     QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth, CurveWeight weight)
 {
-    const double days = chart::kChartDays;
-    // The curves, in drawing order, each through the model's own values.
-    painter.save();
-    painter.setClipRect(area);
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (std::size_t c = 0; c < chart::kCycles.size(); ++c) {
-        const chart::BiorhythmCycle& cycle = chart::kCycles[c];
-        QPolygonF curve;
-        const int samples = static_cast<int>(days) * kSamplesPerDay;
-        curve.reserve(samples + 1);
-        for (int i = 0; i <= samples; ++i) {
-            const double x = days * i / samples;
-            const double value = chart::CycleValue(daysSinceBirth + x - days / 2, cycle.length);
-            curve << QPointF(area.left() + area.width() * x / days, area.top() + area.height() * (1 - value) / 2);
-        }
-        // In its line style too: the page is often printed in grey, and red
-        // and green are the pair that colour-blind readers confuse.
-        painter.setPen(CurvePen(c, grid, weight));
-        painter.drawPolyline(curve);
-    }
-    painter.restore();
+    DrawCurves(painter, grid, area, daysSinceBirth, chart::CycleChoice().Shown(), weight);
 }
 
 QPen CurvePen(std::size_t cycle, const Grid& grid, CurveWeight weight)
@@ -199,8 +293,8 @@ void DrawPageChartFrame(QPainter& painter, const Grid& grid, const QRectF& area,
     painter.drawText(above, Qt::AlignHCenter | Qt::AlignBottom, reportDay);
 }
 
-void DrawReportPage(
-    QPainter& painter, const QRectF& page, std::chrono::year_month_day birth, std::chrono::year_month_day report)
+void DrawReportPage(QPainter& painter, const QRectF& page, std::chrono::year_month_day birth,
+    std::chrono::year_month_day report, const chart::CycleChoice& cycles)
 {
     const Grid grid(painter, page);
     painter.save();
@@ -218,9 +312,12 @@ void DrawReportPage(
             .arg(FromUtf8(chart::IsoDate(birth)), FromUtf8(chart::IsoDate(report)), QString::number(days)));
 
     const QRectF chartArea = grid.Rect(35, 24, 110, 110);
-    DrawChart(painter, grid, chartArea, days, FromUtf8(chart::IsoDate(report)));
-    DrawLegend(painter, grid, grid.Rect(35, 136, 110, 7));
-    DrawTable(painter, grid, 147, 3.3, birth, report);
+    DrawChart(painter, grid, chartArea, days, FromUtf8(chart::IsoDate(report)), cycles);
+    // A row of names in its strip of 7 mm; more rows are narrower.
+    const std::size_t legendRows = LegendRows(cycles);
+    const double legendHeight = legendRows == 1 ? 7 : 4.5 * static_cast<double>(legendRows);
+    DrawLegend(painter, grid, grid.Rect(35, 136, 110, legendHeight), cycles);
+    DrawTable(painter, grid, 136 + legendHeight + 4, 3.3, birth, report, cycles);
     painter.restore();
 }
 

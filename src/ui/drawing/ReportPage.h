@@ -8,6 +8,13 @@
 // critical cycles named. In: a painter on any device (printer, PDF writer,
 // image) and the page's rectangle in its coordinates. The page scales itself
 // to the rectangle, so A4 and Letter both fit.
+//
+// Extra cycles chosen come after the classical ones: their curves over the
+// chart, their names in the legend (four to a row) and their columns in the
+// table, whose font and columns then narrow to hold all eleven, with a line
+// under it saying that the critical days are still the classical cycles'.
+
+#include "chart/BiorhythmCycle.h"
 
 #include <QRectF>
 
@@ -17,7 +24,7 @@ class QPainter;
 
 namespace ui {
 
-void DrawReportPage(
-    QPainter& painter, const QRectF& page, std::chrono::year_month_day birth, std::chrono::year_month_day report);
+void DrawReportPage(QPainter& painter, const QRectF& page, std::chrono::year_month_day birth,
+    std::chrono::year_month_day report, const chart::CycleChoice& cycles = {});
 
 } // namespace ui

@@ -22,6 +22,18 @@ ShownChart ChartOf(const chart::Planner& planner)
     return { planner.Birth(), planner.Report() };
 }
 
+// The extra cycles the planner's days show, after the classical ones, as
+// phrases for the eye or the ear.
+std::vector<QString> ExtraPhrases(const chart::Planner& planner, std::size_t day, Reader reader)
+{
+    const chart::DayReading& reading = planner.Days()[day].reading;
+    const std::vector<std::size_t> extras = planner.Cycles().Extras();
+    std::vector<QString> phrases;
+    for (std::size_t k = 0; k < extras.size(); ++k)
+        phrases.push_back(CyclePhrase(chart::kEveryCycle[extras[k]], reading.extras[k], reader));
+    return phrases;
+}
+
 } // namespace
 
 PlannerView::PlannerView(QWidget* parent)
@@ -116,6 +128,8 @@ QString PlannerView::DaySentence(const chart::Planner& planner, std::size_t day)
 {
     const chart::PlannerDay& reading = planner.Days()[day];
     QString sentence = ChartDescription(ChartOf(planner), reading.reading.offset);
+    for (const QString& phrase : ExtraPhrases(planner, day, Reader::Ear))
+        sentence += QStringLiteral(", ") + phrase;
     if (reading.criticalCount >= 2)
         sentence
             += QStringLiteral("; %1 critical day")
@@ -214,6 +228,12 @@ void PlannerView::ShowReadout(std::size_t day, QPoint anchor, int gap)
     if (readoutDay != day) {
         std::vector<ReadoutLine> lines = DayReadoutLines(ChartOf(*planner), planner->Days()[day].reading.offset);
         ShowLineStyles(lines);
+        const std::vector<std::size_t> extras = planner->Cycles().Extras();
+        const std::vector<QString> phrases = ExtraPhrases(*planner, day, Reader::Eye);
+        for (std::size_t k = 0; k < extras.size(); ++k) {
+            const chart::BiorhythmCycle& cycle = chart::kEveryCycle[extras[k]];
+            lines.push_back({ phrases[k], RgbFromBgr(cycle.colour), false, cycle.style });
+        }
         readout->SetLines(std::move(lines));
         readoutDay = day;
     }

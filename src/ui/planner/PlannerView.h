@@ -5,7 +5,8 @@
 // a day or a week, Page Up and Page Down a month, Home and End to the ends
 // of the period), and the chart's readout box for the day under the pointer
 // or the cursor. A screen reader hears the cursor's day as one sentence, in
-// the words of the chart's description.
+// the words of the chart's description. The readout and the sentence name
+// the planner's extra cycles after the classical ones.
 //
 // In: a planner, today's date, the pointer, keys and focus. Out: the
 // picture, the description, cursorMoved() to the window that scrolls to it.

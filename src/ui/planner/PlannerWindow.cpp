@@ -85,11 +85,12 @@ PlannerWindow::PlannerWindow(Services services, app::MessagePrompter& prompter, 
 }
 
 void PlannerWindow::ShowChart(std::chrono::year_month_day birthDay, std::chrono::year_month_day reportDay,
-    std::optional<std::chrono::year_month_day> day)
+    std::optional<std::chrono::year_month_day> day, const chart::CycleChoice& shownCycles)
 {
     birth = birthDay;
     report = reportDay;
     today = day;
+    cycles = shownCycles;
     ShowPeriod();
     calendarView->setFocus(Qt::OtherFocusReason);
     if (!isVisible()) {
@@ -107,12 +108,12 @@ void PlannerWindow::ShowChart(std::chrono::year_month_day birthDay, std::chrono:
 
 PlannerRequest PlannerWindow::Request() const
 {
-    return { birth, report, cboPeriod->currentData().toInt(), today };
+    return { birth, report, cboPeriod->currentData().toInt(), today, cycles };
 }
 
 void PlannerWindow::ShowPeriod()
 {
-    const chart::Planner planner(birth, report, cboPeriod->currentData().toInt());
+    const chart::Planner planner(birth, report, cboPeriod->currentData().toInt(), cycles);
     calendarView->SetPlanner(planner, today);
     const QLocale locale;
     lblRange->setText(QStringLiteral("From %1 to %2")

@@ -6,7 +6,8 @@
 // keyboard or pointer with the chart's readout, and buttons to print it,
 // preview the print, copy the calendar's picture and save it as PNG.
 //
-// In: the birthday, report day and today each time it opens. Out: the
+// In: the birthday, report day, today and the extra cycles chosen each time
+// it opens. Out: the
 // picture to the clipboard or to a file (ui/widgets/FileSaver.h); the
 // period's pages to the printer (ui/widgets/Printing.h, which tells the prompter
 // what went wrong). Made at first use, not modal, kept for the next.
@@ -44,9 +45,10 @@ public:
 
     PlannerWindow(Services services, app::MessagePrompter& prompter, QWidget* owner);
 
-    // Fills the window for a chart and shows it.
+    // Fills the window for a chart, with the extra cycles the chart shows,
+    // and shows it.
     void ShowChart(std::chrono::year_month_day birth, std::chrono::year_month_day report,
-        std::optional<std::chrono::year_month_day> today);
+        std::optional<std::chrono::year_month_day> today, const chart::CycleChoice& cycles = {});
 
     // The period's pages as Print and Print Preview hand them on.
     PrintedDocument Document() const;
@@ -65,6 +67,7 @@ private:
     std::chrono::year_month_day birth {};
     std::chrono::year_month_day report {};
     std::optional<std::chrono::year_month_day> today;
+    chart::CycleChoice cycles;
 
     QLabel* lblPeriod = nullptr;
     QComboBox* cboPeriod = nullptr;

@@ -1,4 +1,5 @@
 #include "chart/Planner.h"
+#include "ui/Look.h"
 #include "ui/drawing/PlannerDocument.h"
 #include "ui/drawing/PlannerPage.h"
 
@@ -50,6 +51,34 @@ private slots:
             ui::DrawPlannerPage(painter, page, planner, 2, QLocale(), request.today);
         }));
         QVERIFY(printed != Page([&](QPainter& painter, const QRectF& page) { year.paintPage(painter, page, 1); }));
+    }
+
+    // The extra cycles asked for reach the printed cells: a bar in each
+    // one's colour, which the classical cycles' page has nowhere.
+    void plannerPagesShowTheExtraCyclesAskedFor()
+    {
+        ui::PlannerRequest request { 1980y / January / 4d, 2024y / June / 15d, 1, std::nullopt };
+        const auto colourCount = [](const QImage& image, const chart::BiorhythmCycle& cycle) {
+            long count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    count += image.pixel(x, y) == ui::RgbFromBgr(cycle.colour) ? 1 : 0;
+            return count;
+        };
+        const chart::BiorhythmCycle& wisdom = chart::kEveryCycle[9];
+        const chart::BiorhythmCycle& spiritual = chart::kEveryCycle[6];
+        const QImage classical = Page([&](QPainter& painter, const QRectF& page) {
+            ui::PlannerDocument(QString(), request).paintPage(painter, page, 0);
+        });
+        request.cycles = *chart::CycleChoice::FromNames("wisdom,spiritual");
+        const QImage extras = Page([&](QPainter& painter, const QRectF& page) {
+            ui::PlannerDocument(QString(), request).paintPage(painter, page, 0);
+        });
+        QCOMPARE(colourCount(classical, wisdom), 0);
+        QCOMPARE(colourCount(classical, spiritual), 0);
+        // Thirty days' bars, not just the key's sample.
+        QVERIFY(colourCount(extras, wisdom) > 30 * 10);
+        QVERIFY(colourCount(extras, spiritual) > 30 * 10);
     }
 };
 

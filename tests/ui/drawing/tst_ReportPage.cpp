@@ -27,7 +27,16 @@ struct Sheet {
     QRect printable;
 };
 
-Sheet PrintedSheet(QPageSize::PageSizeId size)
+// Every extra cycle at once, the most the page has to hold.
+chart::CycleChoice EveryExtraCycle()
+{
+    chart::CycleChoice cycles;
+    for (std::size_t i = chart::kClassicalCount; i < chart::kEveryCycle.size(); ++i)
+        cycles.Set(i, true);
+    return cycles;
+}
+
+Sheet PrintedSheet(QPageSize::PageSizeId size, const chart::CycleChoice& cycles = {})
 {
     const QPageLayout layout(
         QPageSize(size), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
@@ -36,7 +45,7 @@ Sheet PrintedSheet(QPageSize::PageSizeId size)
     sheet.image.setDotsPerMeterY(qRound(kDpi / 0.0254));
     sheet.image.fill(Qt::white);
     QPainter painter(&sheet.image);
-    ui::DrawReportPage(painter, sheet.printable, 1980y / January / 4d, 2026y / December / 8d);
+    ui::DrawReportPage(painter, sheet.printable, 1980y / January / 4d, 2026y / December / 8d, cycles);
     return sheet;
 }
 
@@ -64,15 +73,19 @@ private slots:
     void fillsThePrintableAreaAndNothingElse_data()
     {
         QTest::addColumn<QPageSize::PageSizeId>("size");
-        QTest::newRow("A4, as wide as the page") << QPageSize::A4;
-        QTest::newRow("Letter, shorter") << QPageSize::Letter;
-        QTest::newRow("A5, narrower") << QPageSize::A5;
+        QTest::addColumn<bool>("extras");
+        QTest::newRow("A4, as wide as the page") << QPageSize::A4 << false;
+        QTest::newRow("Letter, shorter") << QPageSize::Letter << false;
+        QTest::newRow("A5, narrower") << QPageSize::A5 << false;
+        QTest::newRow("A4, every extra cycle") << QPageSize::A4 << true;
+        QTest::newRow("Letter, every extra cycle") << QPageSize::Letter << true;
     }
 
     void fillsThePrintableAreaAndNothingElse()
     {
         QFETCH(QPageSize::PageSizeId, size);
-        const Sheet sheet = PrintedSheet(size);
+        QFETCH(bool, extras);
+        const Sheet sheet = PrintedSheet(size, extras ? EveryExtraCycle() : chart::CycleChoice());
         QRect drawn;
         for (int y = 0; y < sheet.image.height(); ++y)
             for (int x = 0; x < sheet.image.width(); ++x)
@@ -101,18 +114,25 @@ private slots:
 
     // Each curve in its cycle's colour down the chart, not only its name and
     // line sample in the legend (a few rows); a dotted curve lights fewer
-    // rows in its exact colour than a solid one, but still far more.
+    // rows in its exact colour than a solid one, but still far more. The
+    // extra cycles chosen are drawn so too, over the classical ones: their
+    // legend rows are narrower (27 rows here), a sparsely dotted curve
+    // partly hidden by later ones lights fewer rows, still twice those.
     void drawsEachCycleInItsColour()
     {
-        const Sheet sheet = PrintedSheet(QPageSize::A4);
-        for (const chart::BiorhythmCycle& cycle : chart::kCycles) {
-            std::set<int> rows;
-            for (int y = 0; y < sheet.image.height(); ++y)
-                for (int x = 0; x < sheet.image.width(); ++x)
-                    if (sheet.image.pixel(x, y) == ui::RgbFromBgr(cycle.colour))
-                        rows.insert(y);
-            QVERIFY2(rows.size() > 100,
-                qPrintable(QStringLiteral("%1: %2 rows").arg(ui::FromUtf8(cycle.name)).arg(rows.size())));
+        for (const bool extras : { false, true }) {
+            const Sheet sheet = PrintedSheet(QPageSize::A4, extras ? EveryExtraCycle() : chart::CycleChoice());
+            for (const chart::BiorhythmCycle& cycle : chart::kEveryCycle) {
+                if (!extras && cycle.kind != chart::CycleKind::Classical)
+                    continue;
+                std::set<int> rows;
+                for (int y = 0; y < sheet.image.height(); ++y)
+                    for (int x = 0; x < sheet.image.width(); ++x)
+                        if (sheet.image.pixel(x, y) == ui::RgbFromBgr(cycle.colour))
+                            rows.insert(y);
+                QVERIFY2(rows.size() > (cycle.kind == chart::CycleKind::Classical ? 100u : 60u),
+                    qPrintable(QStringLiteral("%1: %2 rows").arg(ui::FromUtf8(cycle.name)).arg(rows.size())));
+            }
         }
     }
 

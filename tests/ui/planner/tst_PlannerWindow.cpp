@@ -1,4 +1,5 @@
 #include "ScriptedPrompter.h"
+#include "ui/Look.h"
 #include "ui/chart/DayReadoutBox.h"
 #include "ui/drawing/PlannerPage.h"
 #include "ui/planner/PlannerView.h"
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -92,6 +94,24 @@ private slots:
             QCOMPARE(printed.orientation, expected.orientation);
             QCOMPARE(printed.title, QStringLiteral("biorhythm-planner-2024-03-17"));
         }
+    }
+
+    // The chart's extra cycles follow the classical ones in the readout, in
+    // their colours and line styles, and in the spoken day.
+    void theReadoutListsTheExtraCycles()
+    {
+        window->ShowChart(1980y / January / 4d, 2024y / March / 17d, std::nullopt,
+            *chart::CycleChoice::FromNames("average,intuitive"));
+        const std::vector<ui::ReadoutLine> lines = view->findChild<ui::DayReadoutBox*>()->Lines();
+        QCOMPARE(lines.size(), std::size_t(7));
+        QVERIFY(lines[4].text.startsWith(QStringLiteral("Intellectual ")));
+        QVERIFY(lines[5].text.startsWith(QStringLiteral("Intuitive ")));
+        QVERIFY(lines[6].text.startsWith(QStringLiteral("Average ")));
+        QCOMPARE(lines[6].colour, ui::RgbFromBgr(chart::kEveryCycle[10].colour));
+        QCOMPARE(lines[6].style, std::optional(chart::LineStyle::LongShortDashed));
+        const QRegularExpression spoken(QStringLiteral(
+            "intellectual -?\\d+% \\w+(, critical)?, intuitive -?\\d+% \\w+, average -?\\d+% \\w+(;|$)"));
+        QVERIFY2(spoken.match(view->accessibleDescription()).hasMatch(), qPrintable(view->accessibleDescription()));
     }
 };
 
