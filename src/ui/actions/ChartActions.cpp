@@ -167,7 +167,7 @@ void ChartActions::PrintPreview()
 
 PrintedDocument ChartActions::Report() const
 {
-    return ReportDocument(DocumentName(), area.Shown()->person.birthday, area.Shown()->report);
+    return ReportDocument(DocumentName(), area.Shown()->person.birthday, area.Shown()->report, area.Shown()->cycles);
 }
 
 void ChartActions::ShowCriticalDays()

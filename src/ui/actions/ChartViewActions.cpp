@@ -93,7 +93,7 @@ void ChartViewActions::ShowMonthsAhead()
         return;
     if (planner == nullptr)
         planner = new PlannerWindow({ services.saver }, prompter, area.window());
-    planner->ShowChart(shown->person.birthday, shown->report, clock->Today());
+    planner->ShowChart(shown->person.birthday, shown->report, clock->Today(), shown->cycles);
 }
 
 void ChartViewActions::SetCycleShown(std::size_t cycle, bool shown)

@@ -19,19 +19,9 @@ constexpr int kCursorGap = 4;
 
 ShownChart ChartOf(const chart::Planner& planner)
 {
-    return { planner.Birth(), planner.Report() };
-}
-
-// The extra cycles the planner's days show, after the classical ones, as
-// phrases for the eye or the ear.
-std::vector<QString> ExtraPhrases(const chart::Planner& planner, std::size_t day, Reader reader)
-{
-    const chart::DayReading& reading = planner.Days()[day].reading;
-    const std::vector<std::size_t> extras = planner.Cycles().Extras();
-    std::vector<QString> phrases;
-    for (std::size_t k = 0; k < extras.size(); ++k)
-        phrases.push_back(CyclePhrase(chart::kEveryCycle[extras[k]], reading.extras[k], reader));
-    return phrases;
+    ShownChart chart { planner.Birth(), planner.Report() };
+    chart.cycles = planner.Cycles();
+    return chart;
 }
 
 } // namespace
@@ -128,8 +118,6 @@ QString PlannerView::DaySentence(const chart::Planner& planner, std::size_t day)
 {
     const chart::PlannerDay& reading = planner.Days()[day];
     QString sentence = ChartDescription(ChartOf(planner), reading.reading.offset);
-    for (const QString& phrase : ExtraPhrases(planner, day, Reader::Ear))
-        sentence += QStringLiteral(", ") + phrase;
     if (reading.criticalCount >= 2)
         sentence
             += QStringLiteral("; %1 critical day")
@@ -227,13 +215,7 @@ void PlannerView::ShowReadout(std::size_t day, QPoint anchor, int gap)
         readout = new DayReadoutBox(this);
     if (readoutDay != day) {
         std::vector<ReadoutLine> lines = DayReadoutLines(ChartOf(*planner), planner->Days()[day].reading.offset);
-        ShowLineStyles(lines);
-        const std::vector<std::size_t> extras = planner->Cycles().Extras();
-        const std::vector<QString> phrases = ExtraPhrases(*planner, day, Reader::Eye);
-        for (std::size_t k = 0; k < extras.size(); ++k) {
-            const chart::BiorhythmCycle& cycle = chart::kEveryCycle[extras[k]];
-            lines.push_back({ phrases[k], RgbFromBgr(cycle.colour), false, cycle.style });
-        }
+        ShowLineStyles(lines, planner->Cycles());
         readout->SetLines(std::move(lines));
         readoutDay = day;
     }
