@@ -4,7 +4,9 @@
 #include "chart/ValueTable.h"
 
 #include <cmath>
+#include <stdexcept>
 #include <string_view>
+#include <utility>
 
 namespace chart {
 
@@ -25,7 +27,29 @@ int DaysOutOfStep(std::int64_t daysApart, std::int16_t length)
     return static_cast<int>(r * 2 > length ? length - r : r);
 }
 
-Compatibility CompatibilityOf(std::chrono::year_month_day first, std::chrono::year_month_day second)
+namespace {
+
+double Percent(int daysOutOfStep, std::int16_t length)
+{
+    return 50.0 * (1.0 + ShiftCorrelation(static_cast<double>(daysOutOfStep) / length));
+}
+
+// A cycle's figure and days out of step: a classical one's from the arrays,
+// a secondary one's from the extras. Throws for a cycle without a figure.
+std::pair<double, int> FigureOf(const Compatibility& compatibility, std::size_t cycle)
+{
+    if (cycle < kCycles.size())
+        return { compatibility.cycles[cycle], compatibility.daysOutOfStep[cycle] };
+    for (const ExtraCompatibility& extra : compatibility.extras)
+        if (extra.cycle == cycle)
+            return { extra.percent, extra.daysOutOfStep };
+    throw std::out_of_range("no compatibility for this cycle");
+}
+
+} // namespace
+
+Compatibility CompatibilityOf(
+    std::chrono::year_month_day first, std::chrono::year_month_day second, const CycleChoice& choice)
 {
     // Whole days between the birthdays; the figure is the same either way
     // round, so the sign does not matter.
@@ -35,18 +59,37 @@ Compatibility CompatibilityOf(std::chrono::year_month_day first, std::chrono::ye
     for (std::size_t i = 0; i < kCycles.size(); ++i) {
         const std::int16_t length = kCycles[i].length;
         result.daysOutOfStep[i] = DaysOutOfStep(apart, length);
-        result.cycles[i] = 50.0 * (1.0 + ShiftCorrelation(static_cast<double>(result.daysOutOfStep[i]) / length));
+        result.cycles[i] = Percent(result.daysOutOfStep[i], length);
         sum += result.cycles[i];
     }
     result.average = sum / static_cast<double>(kCycles.size());
+    // The overall figure stays the classical three's, so that it reads the
+    // same whichever extra cycles are on show.
+    for (const std::size_t cycle : choice.Extras()) {
+        if (kEveryCycle[cycle].kind != CycleKind::Secondary)
+            continue;
+        const std::int16_t length = kEveryCycle[cycle].length;
+        const int days = DaysOutOfStep(apart, length);
+        result.extras.push_back({ cycle, Percent(days, length), days });
+    }
     return result;
+}
+
+std::vector<std::size_t> CompatibilityCycles(const Compatibility& compatibility)
+{
+    std::vector<std::size_t> cycles;
+    for (std::size_t i = 0; i < kCycles.size(); ++i)
+        cycles.push_back(i);
+    for (const ExtraCompatibility& extra : compatibility.extras)
+        cycles.push_back(extra.cycle);
+    return cycles;
 }
 
 std::string CompatibilitySentence(const Compatibility& compatibility, std::size_t cycle)
 {
-    const int days = compatibility.daysOutOfStep[cycle];
-    const int length = kCycles[cycle].length;
-    std::string text = std::string(kCycles[cycle].name) + ": " + PercentText(compatibility.cycles[cycle]) + "%, ";
+    const auto [percent, days] = FigureOf(compatibility, cycle);
+    const int length = kEveryCycle[cycle].length;
+    std::string text = std::string(kEveryCycle[cycle].name) + ": " + PercentText(percent) + "%, ";
     if (days == 0)
         return text + "the cycles are in step";
     if (days * 2 == length)
@@ -62,11 +105,8 @@ std::string CompatibilitySentence(const Compatibility& compatibility, std::size_
 std::string CompatibilityCsv(const Compatibility& compatibility)
 {
     std::string csv = "cycle,percent\r\n";
-    for (std::size_t i = 0; i < kCycles.size(); ++i) {
-        std::string name(kCycles[i].name);
-        name.front() = static_cast<char>(name.front() - 'A' + 'a');
-        csv += name + ',' + PercentText(compatibility.cycles[i]) + "\r\n";
-    }
+    for (const std::size_t cycle : CompatibilityCycles(compatibility))
+        csv += LowerCaseName(kEveryCycle[cycle]) + ',' + PercentText(FigureOf(compatibility, cycle).first) + "\r\n";
     return csv + "average," + PercentText(compatibility.average) + "\r\n";
 }
 

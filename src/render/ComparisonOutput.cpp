@@ -19,6 +19,7 @@ bool WriteComparisonPicture(QIODevice& file, const RenderOptions& options, std::
     ui::ChartDrawing drawing;
     drawing.daysSinceBirth = chart::DaysSinceBirth(options.person.birthday, options.report);
     drawing.secondDaysSinceBirth = chart::DaysSinceBirth(options.compare->birthday, options.report);
+    drawing.cycles = options.cycles;
     const QImage picture = ui::ChartImage(drawing, options.scale);
     if (!WritePng(file, picture)) {
         error = "the PNG could not be encoded";
@@ -33,7 +34,7 @@ bool WriteComparisonPage(QIODevice& file, const RenderOptions& options, std::str
     // wherever it is indexed or shared.
     ui::PrintedDocument document = ui::ComparisonDocument(
         QStringLiteral("Biorhythm Compatibility %1").arg(QString::fromStdString(chart::IsoDate(options.report))),
-        { options.person, *options.compare, options.report });
+        { options.person, *options.compare, options.report, options.cycles });
     document.pageSize = QPageSize(options.page == PageSize::Letter ? QPageSize::Letter : QPageSize::A4);
     document.marginsMillimetres = QMarginsF(15, 15, 15, 15);
     document.creator = QStringLiteral("biorhythm-render");
@@ -46,7 +47,8 @@ bool WriteComparisonPage(QIODevice& file, const RenderOptions& options, std::str
 
 std::string CompatibilityText(const RenderOptions& options)
 {
-    return chart::CompatibilityCsv(chart::CompatibilityOf(options.person.birthday, options.compare->birthday));
+    return chart::CompatibilityCsv(
+        chart::CompatibilityOf(options.person.birthday, options.compare->birthday, options.cycles));
 }
 
 } // namespace render

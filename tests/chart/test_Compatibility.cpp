@@ -64,4 +64,29 @@ TEST(Compatibility, DependsOnTheBirthdaysAlone)
     EXPECT_EQ(chart::DaysOutOfStep(-20, 23), 3);
 }
 
+// A chosen secondary cycle gets a row by the same rule with its own length,
+// between the classical rows and the average, which stays theirs; a combined
+// cycle, a mean of classical curves, gets none.
+TEST(Compatibility, ChosenSecondaryCyclesFollowTheSameRule)
+{
+    const year_month_day anna = year { 1984 } / March / 2;
+    const year_month_day ben = year { 1984 } / March / 14; // a quarter of the 48-day cycle later
+    const std::optional<chart::CycleChoice> all
+        = chart::CycleChoice::FromNames("intuitive,aesthetic,awareness,spiritual,passion,mastery,wisdom,average");
+    ASSERT_TRUE(all.has_value());
+    const chart::Compatibility plain = chart::CompatibilityOf(anna, ben);
+    const chart::Compatibility chosen = chart::CompatibilityOf(anna, ben, *all);
+    EXPECT_EQ(chosen.cycles, plain.cycles);
+    EXPECT_EQ(chosen.average, plain.average);
+    ASSERT_EQ(chosen.extras.size(), 4U);
+    EXPECT_EQ(chart::CompatibilitySentence(chosen, 5),
+        "Awareness: 50.0%, the cycles are 12 days apart, about a quarter of a cycle");
+
+    std::string expected = "cycle,percent\r\n";
+    for (std::size_t cycle = 0; cycle < 7; ++cycle) // physical to spiritual
+        expected += chart::LowerCaseName(chart::kEveryCycle[cycle]) + ','
+            + chart::PercentText(BruteForceCompatibility(12, chart::kEveryCycle[cycle].length)) + "\r\n";
+    EXPECT_EQ(chart::CompatibilityCsv(chosen), expected + "average," + chart::PercentText(plain.average) + "\r\n");
+}
+
 } // namespace

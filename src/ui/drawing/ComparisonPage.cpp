@@ -1,15 +1,19 @@
 #include "ui/drawing/ComparisonPage.h"
 
 #include "app/AppInfo.h"
+#include "chart/ChartPlot.h"
 #include "chart/Compatibility.h"
 #include "chart/DateComposition.h"
+#include "chart/LineStyle.h"
 #include "chart/ValueTable.h"
 #include "ui/drawing/CyclePen.h"
 #include "ui/drawing/PageGrid.h"
 
 #include <QFontMetricsF>
+#include <QPolygonF>
 
 #include <algorithm>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -22,6 +26,83 @@ QString Iso(std::chrono::year_month_day date)
 QString Elided(const QPainter& painter, const QString& text, double width)
 {
     return QFontMetricsF(painter.font()).elidedText(text, Qt::ElideRight, width);
+}
+
+// An extra cycle's pen on the page, as CurvePen draws a classical one: its
+// colour and line style, half as wide, twice as long dashes and faint for
+// the second person.
+QPen ExtraCurvePen(std::size_t cycle, const Grid& grid, CurveWeight weight)
+{
+    const bool full = weight == CurveWeight::Full;
+    QColor colour = ColorFromBgr(chart::kEveryCycle[cycle].colour);
+    if (!full)
+        colour.setAlphaF(0.6);
+    QPen pen(colour, grid(full ? 0.35 : 0.175));
+    const std::vector<double> pattern = chart::DashPattern(chart::kEveryCycle[cycle].style);
+    if (pattern.empty()) {
+        pen.setCapStyle(Qt::RoundCap);
+    } else {
+        QList<qreal> dashes;
+        for (const double length : pattern)
+            dashes << (full ? length : 2 * length);
+        pen.setDashPattern(dashes);
+        pen.setCapStyle(Qt::FlatCap);
+    }
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+// The chosen extra cycles' curves, after a person's classical ones and as
+// finely sampled (a fortieth of a day), clipped to the chart.
+void DrawExtraCurves(QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth,
+    const chart::CycleChoice& choice, CurveWeight weight)
+{
+    if (choice.Empty())
+        return;
+    constexpr int kSamplesPerDay = 40;
+    const double days = chart::kChartDays;
+    painter.save();
+    painter.setClipRect(area);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const std::size_t c : choice.Extras()) {
+        QPolygonF curve;
+        const int samples = static_cast<int>(days) * kSamplesPerDay;
+        curve.reserve(samples + 1);
+        for (int i = 0; i <= samples; ++i) {
+            const double x = days * i / samples;
+            const double value = chart::ValueOf(chart::kEveryCycle[c], daysSinceBirth + x - days / 2);
+            curve << QPointF(area.left() + area.width() * x / days, area.top() + area.height() * (1 - value) / 2);
+        }
+        painter.setPen(ExtraCurvePen(c, grid, weight));
+        painter.drawPolyline(curve);
+    }
+    painter.restore();
+}
+
+// The chosen extra cycles, one to a row on black beside the chart, each
+// after a stretch of its line as the strip below shows the classical ones.
+// Beside rather than below, so that the page keeps its room for the table.
+void DrawExtraLegend(QPainter& painter, const Grid& grid, const QRectF& box, const chart::CycleChoice& choice)
+{
+    const std::vector<std::size_t> extras = choice.Extras();
+    painter.fillRect(box, Qt::black);
+    painter.setFont(grid.Font(8, true));
+    const double row = (box.height() - grid(2)) / static_cast<double>(extras.size());
+    const double sample = grid(8);
+    const double gap = grid(1.5);
+    double top = box.top() + grid(1);
+    for (const std::size_t c : extras) {
+        const QRectF place(box.left() + grid(2), top, sample, row);
+        painter.save();
+        painter.setPen(ExtraCurvePen(c, grid, CurveWeight::Full));
+        painter.drawLine(QPointF(place.left(), place.center().y()), QPointF(place.right(), place.center().y()));
+        painter.restore();
+        painter.setPen(ColorFromBgr(chart::kEveryCycle[c].colour));
+        const QRectF text(place.right() + gap, top, box.right() - place.right() - gap - grid(1), row);
+        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+            Elided(painter, FromUtf8(chart::kEveryCycle[c].name), text.width()));
+        top += row;
+    }
 }
 
 // A short stretch of line at a person's weight, then their name.
@@ -61,13 +142,13 @@ void DrawLegend(QPainter& painter, const Grid& grid, const QRectF& strip, const 
     DrawLegendEntry(painter, grid, lower.translated(strip.width() / 2, 0), CurveWeight::Light, second);
 }
 
-void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight, const Comparison& comparison,
-    const QString& first, const QString& second)
+void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight, double points,
+    const Comparison& comparison, const QString& first, const QString& second)
 {
     const double valueWidth = 22;
     const double starts[] = { 40, 112 };
     painter.setPen(Qt::black);
-    painter.setFont(grid.Font(7.5, true));
+    painter.setFont(grid.Font(points, true));
     painter.drawText(
         grid.Rect(2, top + rowHeight, 22, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Date"));
     painter.drawText(
@@ -87,8 +168,8 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
 
     const std::vector<chart::ValueRow> rows[] = { chart::ReadValueRows(comparison.first.birthday, comparison.report),
         chart::ReadValueRows(comparison.second.birthday, comparison.report) };
-    const QFont regular = grid.Font(7.5);
-    const QFont bold = grid.Font(7.5, true);
+    const QFont regular = grid.Font(points);
+    const QFont bold = grid.Font(points, true);
     double rowTop = top + 2 * rowHeight;
     for (std::size_t r = 0; r < rows[0].size(); ++r) {
         const chart::ValueRow& row = rows[0][r];
@@ -158,26 +239,54 @@ void DrawComparisonPage(QPainter& painter, const QRectF& page, const Comparison&
     painter.drawText(grid.Rect(0, 16, kDesignWidth, 6), Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Report day: %1").arg(Iso(comparison.report)));
 
-    const QRectF chartArea = grid.Rect(42.5, 29, 95, 95);
-    painter.fillRect(chartArea, Qt::black);
-    DrawPageCurves(painter, grid, chartArea, chart::DaysSinceBirth(comparison.second.birthday, comparison.report),
-        CurveWeight::Light);
-    DrawPageCurves(painter, grid, chartArea, chart::DaysSinceBirth(comparison.first.birthday, comparison.report));
-    DrawPageChartFrame(painter, grid, chartArea, Iso(comparison.report));
-    DrawLegend(painter, grid, grid.Rect(42.5, 125, 95, 10), first, second);
-
     const chart::Compatibility compatibility
-        = chart::CompatibilityOf(comparison.first.birthday, comparison.second.birthday);
+        = chart::CompatibilityOf(comparison.first.birthday, comparison.second.birthday, comparison.cycles);
+    const std::vector<std::size_t> rated = chart::CompatibilityCycles(compatibility);
+    // The page as it always was, unless secondary cycles add compatibility
+    // rows: then the chart is a little smaller and the rows closer, and the
+    // table's rows share what is left down to the foot, its text scaled
+    // with them (6.9 points with all four).
+    const bool extraRows = !compatibility.extras.empty();
+    const double chartSide = extraRows ? 88 : 95;
+    const double chartLeft = (kDesignWidth - chartSide) / 2;
+    const double sentenceRow = extraRows ? 3.8 : 4.2;
+    const double legendTop = 29 + chartSide + 1;
+    const double headingTop = legendTop + 12;
+    const double sentencesTop = headingTop + 5;
+    constexpr double kTableEnd = 156 + 31 * 2.9; // two heading rows and 29 days
+    const double tableTop = extraRows ? sentencesTop + sentenceRow * static_cast<double>(rated.size()) + 1.4 : 156;
+    const double tableRow = extraRows ? std::min(2.9, (kTableEnd - tableTop) / 31) : 2.9;
+    const double tablePoints = extraRows ? 7.5 * tableRow / 2.9 : 7.5;
+
+    const QRectF chartArea = grid.Rect(chartLeft, 29, chartSide, chartSide);
+    painter.fillRect(chartArea, Qt::black);
+    const std::int32_t firstDays = chart::DaysSinceBirth(comparison.first.birthday, comparison.report);
+    const std::int32_t secondDays = chart::DaysSinceBirth(comparison.second.birthday, comparison.report);
+    DrawPageCurves(painter, grid, chartArea, secondDays, CurveWeight::Light);
+    DrawExtraCurves(painter, grid, chartArea, secondDays, comparison.cycles, CurveWeight::Light);
+    DrawPageCurves(painter, grid, chartArea, firstDays);
+    DrawExtraCurves(painter, grid, chartArea, firstDays, comparison.cycles, CurveWeight::Full);
+    DrawPageChartFrame(painter, grid, chartArea, Iso(comparison.report));
+    DrawLegend(painter, grid, grid.Rect(chartLeft, legendTop, chartSide, 10), first, second);
+    if (!comparison.cycles.Empty()) {
+        const double boxLeft = chartLeft + chartSide + 2;
+        DrawExtraLegend(painter, grid,
+            grid.Rect(
+                boxLeft, 29, kDesignWidth - boxLeft, 2 + 5 * static_cast<double>(comparison.cycles.Extras().size())),
+            comparison.cycles);
+    }
+
     painter.setPen(Qt::black);
     painter.setFont(grid.Font(9, true));
-    painter.drawText(grid.Rect(0, 137, kDesignWidth, 5), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(grid.Rect(0, headingTop, kDesignWidth, 5), Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Compatibility: %1% overall").arg(FromUtf8(chart::PercentText(compatibility.average))));
-    painter.setFont(grid.Font(8.5));
-    for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
-        painter.drawText(grid.Rect(4, 142 + 4.2 * static_cast<double>(i), kDesignWidth - 4, 4.2),
-            Qt::AlignLeft | Qt::AlignVCenter, FromUtf8(chart::CompatibilitySentence(compatibility, i)));
+    painter.setFont(grid.Font(extraRows ? 8 : 8.5));
+    for (std::size_t i = 0; i < rated.size(); ++i)
+        painter.drawText(
+            grid.Rect(4, sentencesTop + sentenceRow * static_cast<double>(i), kDesignWidth - 4, sentenceRow),
+            Qt::AlignLeft | Qt::AlignVCenter, FromUtf8(chart::CompatibilitySentence(compatibility, rated[i])));
 
-    DrawTable(painter, grid, 156, 2.9, comparison, first, second);
+    DrawTable(painter, grid, tableTop, tableRow, tablePoints, comparison, first, second);
     painter.restore();
 }
 

@@ -6,8 +6,12 @@
 // names them, the compatibility of each cycle and overall in words, and the
 // table of both people's values for the chart's 29 days. In: a painter on any
 // device (printer, PDF writer, image) and the page's rectangle. The page
-// scales itself to the rectangle, so A4 and Letter both fit.
+// scales itself to the rectangle, so A4 and Letter both fit. Chosen extra
+// cycles add their curves for both people, a legend beside the chart and,
+// for a secondary cycle, a compatibility row; the value table keeps the
+// classical three, the most it can hold for two people across the page.
 
+#include "chart/BiorhythmCycle.h"
 #include "people/PeopleList.h"
 
 #include <QRectF>
@@ -23,6 +27,8 @@ struct Comparison {
     people::Person first; // without a name when the birthday came from the boxes
     people::Person second;
     std::chrono::year_month_day report;
+    // The extra cycles shown beside the classical ones; none by default.
+    chart::CycleChoice cycles = {};
 };
 
 // How the page, the window and its legend name a person: "Anna (born

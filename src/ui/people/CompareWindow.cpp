@@ -27,8 +27,9 @@
 
 namespace ui {
 
-// Under the chart, on its black: the cycles' names in their colours, then a
-// stretch of solid and of dashed line with the person each stands for.
+// Under the chart, on its black: the cycles' names in their colours, any
+// chosen extra ones four to a line below the classical three, then a stretch
+// of solid and of dashed line with the person each stands for.
 class ComparisonLegend final : public QWidget {
 public:
     explicit ComparisonLegend(QWidget* parent)
@@ -37,6 +38,13 @@ public:
         setObjectName(QStringLiteral("picLegend"));
         setFont(SansSerifFont(8.25, true));
         setFixedHeight(2 * fontMetrics().height() + 8);
+    }
+
+    void SetCycles(const chart::CycleChoice& choice)
+    {
+        extras = choice.Extras();
+        setFixedHeight((2 + ExtraLines()) * fontMetrics().height() + 8);
+        update();
     }
 
     void SetPeople(const QString& solid, const QString& dashed)
@@ -59,24 +67,38 @@ protected:
             painter.drawText(
                 QRect(third * static_cast<int>(i), 2, third, line), Qt::AlignCenter, FromUtf8(chart::kCycles[i].name));
         }
+        const int quarter = width() / static_cast<int>(kExtrasPerLine);
+        for (std::size_t i = 0; i < extras.size(); ++i) {
+            const auto column = static_cast<int>(i % kExtrasPerLine);
+            const auto extraLine = static_cast<int>(i / kExtrasPerLine);
+            painter.setPen(ColorFromBgr(chart::kEveryCycle[extras[i]].colour));
+            painter.drawText(QRect(quarter * column, 2 + line * (1 + extraLine), quarter, line), Qt::AlignCenter,
+                FromUtf8(chart::kEveryCycle[extras[i]].name));
+        }
+        const int below = line * ExtraLines();
         const int half = width() / 2;
         const QString labels[] = { first, second };
         for (int person = 0; person < 2; ++person) {
             const int left = half * person + 6;
-            const int y = 4 + line + line / 2;
+            const int y = 4 + below + line + line / 2;
             QPen pen(Qt::white, 1, person == 0 ? Qt::SolidLine : Qt::DashLine);
             painter.setPen(pen);
             painter.drawLine(left, y, left + 28, y);
             painter.setPen(Qt::white);
-            const QRect text(left + 34, 4 + line, half - 46, line);
+            const QRect text(left + 34, 4 + below + line, half - 46, line);
             painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
                 fontMetrics().elidedText(labels[person], Qt::ElideRight, text.width()));
         }
     }
 
 private:
+    static constexpr std::size_t kExtrasPerLine = 4;
+
+    int ExtraLines() const { return static_cast<int>((extras.size() + kExtrasPerLine - 1) / kExtrasPerLine); }
+
     QString first;
     QString second;
+    std::vector<std::size_t> extras;
 };
 
 namespace {
@@ -93,6 +115,7 @@ QImage Picture(const Comparison& comparison, qreal devicePixelRatio)
     ChartDrawing drawing;
     drawing.daysSinceBirth = chart::DaysSinceBirth(comparison.first.birthday, comparison.report);
     drawing.secondDaysSinceBirth = chart::DaysSinceBirth(comparison.second.birthday, comparison.report);
+    drawing.cycles = comparison.cycles;
     return ChartImage(drawing, devicePixelRatio);
 }
 
@@ -140,8 +163,7 @@ CompareWindow::CompareWindow(app::MessagePrompter& prompter, QWidget* owner)
     tblCompatibility->setTabKeyNavigation(false);
     tblCompatibility->setShowGrid(false);
     tblCompatibility->horizontalHeader()->setStretchLastSection(true);
-    tblCompatibility->setFixedHeight(tblCompatibility->horizontalHeader()->sizeHint().height()
-        + 4 * tblCompatibility->verticalHeader()->defaultSectionSize() + 2 * tblCompatibility->frameWidth());
+    FitTable();
 
     auto* choose = new QGridLayout;
     choose->addWidget(lblFirst, 0, 0);
@@ -205,10 +227,26 @@ void CompareWindow::Open(const people::PeopleList& list, std::optional<std::chro
     activateWindow();
 }
 
+void CompareWindow::SetCycles(const chart::CycleChoice& choice)
+{
+    cycles = choice;
+    legend->SetCycles(cycles);
+    ShowComparison();
+}
+
 Comparison CompareWindow::Current() const
 {
     return { choices.at(static_cast<std::size_t>(std::max(0, cboFirst->currentIndex()))),
-        choices.at(static_cast<std::size_t>(std::max(0, cboSecond->currentIndex()))), report };
+        choices.at(static_cast<std::size_t>(std::max(0, cboSecond->currentIndex()))), report, cycles };
+}
+
+// Every row in view without a scroll bar: the classical three, any chosen
+// secondary cycles and Overall.
+void CompareWindow::FitTable()
+{
+    tblCompatibility->setFixedHeight(tblCompatibility->horizontalHeader()->sizeHint().height()
+        + tblCompatibility->rowCount() * tblCompatibility->verticalHeader()->defaultSectionSize()
+        + 2 * tblCompatibility->frameWidth());
 }
 
 void CompareWindow::ShowComparison()
@@ -225,18 +263,36 @@ void CompareWindow::ShowComparison()
             .arg(LongDate(report), first, second));
 
     const chart::Compatibility compatibility
-        = chart::CompatibilityOf(comparison.first.birthday, comparison.second.birthday);
-    for (int row = 0; row < 4; ++row) {
-        const bool overall = row == 3;
-        const auto cycle = static_cast<std::size_t>(std::min(row, 2));
-        const double percent = overall ? compatibility.average : compatibility.cycles[cycle];
+        = chart::CompatibilityOf(comparison.first.birthday, comparison.second.birthday, comparison.cycles);
+    // One row for each cycle with a figure of its own, then Overall, which
+    // stays the mean of the classical three.
+    const std::vector<std::size_t> rated = chart::CompatibilityCycles(compatibility);
+    const int rows = static_cast<int>(rated.size()) + 1;
+    if (tblCompatibility->rowCount() != rows) {
+        tblCompatibility->setRowCount(rows);
+        FitTable();
+    }
+    for (int row = 0; row < rows; ++row) {
+        const bool overall = row == rows - 1;
+        const std::size_t cycle = overall ? 0 : rated[static_cast<std::size_t>(row)];
+        double percent = compatibility.average;
+        int daysOutOfStep = 0;
+        if (!overall && cycle < chart::kCycles.size()) {
+            percent = compatibility.cycles[cycle];
+            daysOutOfStep = compatibility.daysOutOfStep[cycle];
+        } else if (!overall) {
+            const chart::ExtraCompatibility& extra
+                = compatibility.extras.at(static_cast<std::size_t>(row) - chart::kCycles.size());
+            percent = extra.percent;
+            daysOutOfStep = extra.daysOutOfStep;
+        }
         const QString apart = overall
             ? QStringLiteral("the mean of the three")
-            : QStringLiteral("%1 of %2 days").arg(compatibility.daysOutOfStep[cycle]).arg(chart::kCycles[cycle].length);
+            : QStringLiteral("%1 of %2 days").arg(daysOutOfStep).arg(chart::kEveryCycle[cycle].length);
         const QString sentence = overall
             ? QStringLiteral("Overall: %1%, the mean of the three cycles").arg(FromUtf8(chart::PercentText(percent)))
             : FromUtf8(chart::CompatibilitySentence(compatibility, cycle));
-        const QString texts[] = { overall ? QStringLiteral("Overall") : FromUtf8(chart::kCycles[cycle].name),
+        const QString texts[] = { overall ? QStringLiteral("Overall") : FromUtf8(chart::kEveryCycle[cycle].name),
             FromUtf8(chart::PercentText(percent)) + QLatin1Char('%'), apart };
         for (int column = 0; column < 3; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
@@ -264,12 +320,12 @@ QString CompareWindow::FiguresText() const
 {
     const Comparison comparison = Current();
     const chart::Compatibility compatibility
-        = chart::CompatibilityOf(comparison.first.birthday, comparison.second.birthday);
+        = chart::CompatibilityOf(comparison.first.birthday, comparison.second.birthday, comparison.cycles);
     QString text = QStringLiteral("%1 and %2, the 28 days around %3\n")
                        .arg(PersonLabel(comparison.first.name, LongDate(comparison.first.birthday)),
                            PersonLabel(comparison.second.name, LongDate(comparison.second.birthday)), LongDate(report));
-    for (std::size_t i = 0; i < chart::kCycles.size(); ++i)
-        text += FromUtf8(chart::CompatibilitySentence(compatibility, i)) + QLatin1Char('\n');
+    for (const std::size_t cycle : chart::CompatibilityCycles(compatibility))
+        text += FromUtf8(chart::CompatibilitySentence(compatibility, cycle)) + QLatin1Char('\n');
     return text + QStringLiteral("Overall: %1%\n").arg(FromUtf8(chart::PercentText(compatibility.average)));
 }
 

@@ -7,8 +7,11 @@
 // and the compatibility of each cycle and overall (chart/Compatibility.h),
 // each row a sentence for a screen reader. Copy puts the picture and the
 // figures on the clipboard; Print and Print Preview print the comparison
-// page (ui/drawing/ComparisonPage.h) through ui/widgets/Printing.h.
+// page (ui/drawing/ComparisonPage.h) through ui/widgets/Printing.h. Chosen
+// extra cycles (SetCycles) join the chart, the legend, the figures and the
+// page; a secondary cycle gets a compatibility row of its own.
 
+#include "chart/BiorhythmCycle.h"
 #include "people/PeopleList.h"
 #include "ui/drawing/ComparisonPage.h"
 
@@ -41,6 +44,10 @@ public:
     void Open(const people::PeopleList& list, std::optional<std::chrono::year_month_day> boxes,
         std::chrono::year_month_day report, std::size_t first);
 
+    // The extra cycles beside the classical three, none at first; what is
+    // on show is drawn again with them.
+    void SetCycles(const chart::CycleChoice& choice);
+
     Comparison Current() const;
     void CopyComparison();
     void Print();
@@ -51,10 +58,12 @@ private:
     QString DocumentName() const;
     void ShowComparison();
     QString FiguresText() const;
+    void FitTable();
 
     app::MessagePrompter& prompter;
     std::vector<people::Person> choices; // the boxes' birthday without a name
     std::chrono::year_month_day report {};
+    chart::CycleChoice cycles;
 
     QLabel* lblFirst = nullptr;
     QComboBox* cboFirst = nullptr;

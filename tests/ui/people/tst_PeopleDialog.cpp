@@ -4,13 +4,15 @@
 // birthday the boxes cannot hold is kept but not shown, and the dialog says
 // why. A birthday typed into the Add dialog is kept as typed or refused aloud.
 // The Compare window keeps its layout when another person is chosen, and
-// Return presses none of its buttons.
+// Return presses none of its buttons; a chosen secondary cycle adds its row
+// of figures, in view, and a combined one none.
 
 #include "MainWindowHarness.h"
 #include "people/PeopleFile.h"
 #include "ui/chart/ChartArea.h"
 #include "ui/chart/ChartPicture.h"
 #include "ui/drawing/ChartDrawing.h"
+#include "ui/people/CompareWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,6 +31,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -228,6 +231,17 @@ private slots:
                         qPrintable(QStringLiteral("%1 at %2, %3").arg(ui::PercentLabelTexts()[i]).arg(x).arg(y)));
                 }
         }
+
+        auto* table = compare->findChild<QTableWidget*>(QStringLiteral("tblCompatibility"));
+        QCOMPARE(table->rowCount(), 4);
+        qobject_cast<ui::CompareWindow*>(compare)->SetCycles(
+            chart::CycleChoice::FromNames("intuitive,average").value());
+        QApplication::processEvents();
+        QCOMPARE(table->rowCount(), 5);
+        QCOMPARE(table->item(3, 0)->text(), QStringLiteral("Intuitive"));
+        QVERIFY(table->item(3, 0)->data(Qt::AccessibleTextRole).toString().startsWith(QStringLiteral("Intuitive: ")));
+        QCOMPARE(table->item(4, 0)->text(), QStringLiteral("Overall"));
+        QVERIFY(table->viewport()->rect().contains(table->visualItemRect(table->item(4, 2))));
     }
 };
 
