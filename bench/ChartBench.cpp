@@ -40,6 +40,25 @@ void ChartRequestOnRetainedImage(benchmark::State& state)
 }
 BENCHMARK(ChartRequestOnRetainedImage)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
 
+// The same with all eleven cycles: the four secondary ones walk their
+// half-waves as the classical ones do, the four combined ones are read point
+// by point.
+void ChartRequestWithEveryCycle(benchmark::State& state)
+{
+    ui::RetainedSurface surface(QSize(431, 431), static_cast<qreal>(state.range(0)));
+    surface.SetScaleWidth(28);
+    const chart::ChartPlot plot(surface);
+    const chart::CycleChoice every
+        = *chart::CycleChoice::FromNames("intuitive,aesthetic,awareness,spiritual,passion,mastery,wisdom,average");
+    std::int32_t days = 16406;
+    for (auto _ : state) {
+        surface.Clear();
+        plot.DrawCycles(days++, every);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+}
+BENCHMARK(ChartRequestWithEveryCycle)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
 void WalkAndPlotOnNullSurface(benchmark::State& state)
 {
     NullSurface surface;

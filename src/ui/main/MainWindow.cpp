@@ -70,7 +70,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     LetEnterClickFocusedButtons(this);
     chartActions = new ChartActions(*picBiorhythm, this->services.prompter, this);
     chartActions->ViewActions().SetClock(this->services.clock);
-    peopleWiring = new PeopleWiring(*birthDate, *reportDate, this->services.prompter, this->services.clock, this);
+    peopleWiring
+        = new PeopleWiring(*birthDate, *reportDate, *picBiorhythm, this->services.prompter, this->services.clock, this);
     connect(peopleWiring, &PeopleWiring::chartRequested, this, &MainWindow::RequestChart);
     chartActions->SetPeopleOpener([this] { peopleWiring->OpenPeople(); });
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());

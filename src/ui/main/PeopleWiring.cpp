@@ -1,5 +1,6 @@
 #include "ui/main/PeopleWiring.h"
 
+#include "ui/chart/ChartArea.h"
 #include "ui/dates/DateBoxes.h"
 #include "ui/dates/DateEntry.h"
 #include "ui/people/PeopleDialog.h"
@@ -8,11 +9,12 @@
 
 namespace ui {
 
-PeopleWiring::PeopleWiring(const DateBoxes& birthday, const DateBoxes& reportDay, app::MessagePrompter& prompter,
-    const app::Clock& clock, QWidget* window)
+PeopleWiring::PeopleWiring(const DateBoxes& birthday, const DateBoxes& reportDay, const ChartArea& area,
+    app::MessagePrompter& prompter, const app::Clock& clock, QWidget* window)
     : QObject(window)
     , birthday(birthday)
     , reportDay(reportDay)
+    , area(area)
     , prompter(prompter)
     , clock(clock)
     , window(window)
@@ -30,6 +32,7 @@ void PeopleWiring::OpenPeople()
         connect(dialog, &PeopleDialog::chartRequested, this, &PeopleWiring::ShowPersonChart);
     }
     TellBoxDates();
+    dialog->SetCycles(area.Cycles());
     dialog->Open();
 }
 

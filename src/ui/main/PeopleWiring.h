@@ -5,6 +5,7 @@
 // window's boxes spell as they change, and its chart requests are answered
 // here: the person's birthday goes into the birthday boxes and the window is
 // asked for the chart, or the dialog is told why the boxes cannot hold it.
+// The dialog's comparisons show the extra cycles the chart area shows.
 
 #include <QObject>
 #include <QString>
@@ -21,6 +22,7 @@ struct Person;
 
 namespace ui {
 
+class ChartArea;
 class DateBoxes;
 class PeopleDialog;
 
@@ -28,8 +30,8 @@ class PeopleWiring final : public QObject {
     Q_OBJECT
 public:
     // window: the main window, which owns the dialog and this.
-    PeopleWiring(const DateBoxes& birthday, const DateBoxes& reportDay, app::MessagePrompter& prompter,
-        const app::Clock& clock, QWidget* window);
+    PeopleWiring(const DateBoxes& birthday, const DateBoxes& reportDay, const ChartArea& area,
+        app::MessagePrompter& prompter, const app::Clock& clock, QWidget* window);
 
     void OpenPeople();
 
@@ -44,6 +46,7 @@ private:
 
     const DateBoxes& birthday;
     const DateBoxes& reportDay;
+    const ChartArea& area;
     app::MessagePrompter& prompter;
     const app::Clock& clock;
     QWidget* window;

@@ -303,6 +303,7 @@ void PeopleDialog::Compare()
     }
     if (compare == nullptr)
         compare = new CompareWindow(prompter, this);
+    compare->SetCycles(cycles);
     compare->Open(list, birthdayInBoxes, *reportDayInBoxes, Selected().value_or(0));
 }
 

@@ -13,6 +13,7 @@
 // the Compare window. Modeless; a chart shown closes it, as a "go to" does,
 // so that nothing of the chart is hidden behind it.
 
+#include "chart/BiorhythmCycle.h"
 #include "people/PeopleFile.h"
 
 #include <QDialog>
@@ -62,6 +63,8 @@ public:
     // makes way for it; or it cannot be shown, and the dialog says why.
     void ChartShown();
     void ChartRefused(const QString& reason);
+    // The extra cycles its comparisons show beside the classical ones.
+    void SetCycles(const chart::CycleChoice& choice) { cycles = choice; }
 
 signals:
     // Show Chart, Return, or a double click on a row.
@@ -89,6 +92,7 @@ private:
     bool loaded = false;
     PeopleModel* model = nullptr;
     CompareWindow* compare = nullptr; // made at first use
+    chart::CycleChoice cycles;
 
     QTableView* tblPeople = nullptr;
     QLabel* lblNote = nullptr;
