@@ -52,6 +52,16 @@ private slots:
         QCOMPARE(options->scale, scale);
     }
 
+    void readsTheExtraCyclesInTheTablesOrder()
+    {
+        const render::ParsedArguments parsed = render::ParseArguments(
+            Split(QStringLiteral("--birth 1980-01-04 --report 2024-01-01 --output a.png --cycles average,intuitive")),
+            kToday);
+        const auto* options = std::get_if<render::RenderOptions>(&parsed);
+        QVERIFY(options);
+        QCOMPARE(options->cycles.Names(), std::string("intuitive,average"));
+    }
+
     // The ends of the windows' dates: birthdays from 1900 to today, report
     // days in the main window's years.
     void takesTheWindowsDatesToTheirEnds()
@@ -145,6 +155,22 @@ private slots:
         QTest::newRow("line separator") << QStringLiteral(
             "--birth 1980-01-04 --report 2024-01-01 --critical a.ics --name Anna\u2028Berg")
                                         << QStringLiteral("--name:");
+        // Extra cycles: names of the table's extra rows, each once.
+        QTest::newRow("unknown cycle") << QStringLiteral("--birth 1980-01-04 --report 2024-01-01 --values - "
+                                                         "--cycles intuitive,mystic")
+                                       << QStringLiteral("'mystic' is not one of intuitive");
+        QTest::newRow("classical cycle") << QStringLiteral(
+            "--birth 1980-01-04 --report 2024-01-01 --values - --cycles physical")
+                                         << QStringLiteral("--cycles: 'physical'");
+        QTest::newRow("cycle twice") << QStringLiteral(
+            "--birth 1980-01-04 --report 2024-01-01 --output a.png --cycles average,wisdom,average")
+                                     << QStringLiteral("'average' is given more than once");
+        QTest::newRow("empty cycle") << QStringLiteral(
+            "--birth 1980-01-04 --report 2024-01-01 --output a.png --cycles wisdom,")
+                                     << QStringLiteral("--cycles: ''");
+        QTest::newRow("cycles for the critical days")
+            << QStringLiteral("--birth 1980-01-04 --report 2024-01-01 --critical a.ics --cycles wisdom")
+            << QStringLiteral("--cycles needs");
     }
 
     void refusesBadRequests()
