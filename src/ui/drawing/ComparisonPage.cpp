@@ -28,57 +28,6 @@ QString Elided(const QPainter& painter, const QString& text, double width)
     return QFontMetricsF(painter.font()).elidedText(text, Qt::ElideRight, width);
 }
 
-// An extra cycle's pen on the page, as CurvePen draws a classical one: its
-// colour and line style, half as wide, twice as long dashes and faint for
-// the second person.
-QPen ExtraCurvePen(std::size_t cycle, const Grid& grid, CurveWeight weight)
-{
-    const bool full = weight == CurveWeight::Full;
-    QColor colour = ColorFromBgr(chart::kEveryCycle[cycle].colour);
-    if (!full)
-        colour.setAlphaF(0.6);
-    QPen pen(colour, grid(full ? 0.35 : 0.175));
-    const std::vector<double> pattern = chart::DashPattern(chart::kEveryCycle[cycle].style);
-    if (pattern.empty()) {
-        pen.setCapStyle(Qt::RoundCap);
-    } else {
-        QList<qreal> dashes;
-        for (const double length : pattern)
-            dashes << (full ? length : 2 * length);
-        pen.setDashPattern(dashes);
-        pen.setCapStyle(Qt::FlatCap);
-    }
-    pen.setJoinStyle(Qt::RoundJoin);
-    return pen;
-}
-
-// The chosen extra cycles' curves, after a person's classical ones and as
-// finely sampled (a fortieth of a day), clipped to the chart.
-void DrawExtraCurves(QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth,
-    const chart::CycleChoice& choice, CurveWeight weight)
-{
-    if (choice.Empty())
-        return;
-    constexpr int kSamplesPerDay = 40;
-    const double days = chart::kChartDays;
-    painter.save();
-    painter.setClipRect(area);
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (const std::size_t c : choice.Extras()) {
-        QPolygonF curve;
-        const int samples = static_cast<int>(days) * kSamplesPerDay;
-        curve.reserve(samples + 1);
-        for (int i = 0; i <= samples; ++i) {
-            const double x = days * i / samples;
-            const double value = chart::ValueOf(chart::kEveryCycle[c], daysSinceBirth + x - days / 2);
-            curve << QPointF(area.left() + area.width() * x / days, area.top() + area.height() * (1 - value) / 2);
-        }
-        painter.setPen(ExtraCurvePen(c, grid, weight));
-        painter.drawPolyline(curve);
-    }
-    painter.restore();
-}
-
 // The chosen extra cycles, one to a row on black beside the chart, each
 // after a stretch of its line as the strip below shows the classical ones.
 // Beside rather than below, so that the page keeps its room for the table.
@@ -94,7 +43,7 @@ void DrawExtraLegend(QPainter& painter, const Grid& grid, const QRectF& box, con
     for (const std::size_t c : extras) {
         const QRectF place(box.left() + grid(2), top, sample, row);
         painter.save();
-        painter.setPen(ExtraCurvePen(c, grid, CurveWeight::Full));
+        painter.setPen(CurvePen(c, grid, CurveWeight::Full));
         painter.drawLine(QPointF(place.left(), place.center().y()), QPointF(place.right(), place.center().y()));
         painter.restore();
         painter.setPen(ColorFromBgr(chart::kEveryCycle[c].colour));
@@ -262,10 +211,8 @@ void DrawComparisonPage(QPainter& painter, const QRectF& page, const Comparison&
     painter.fillRect(chartArea, Qt::black);
     const std::int32_t firstDays = chart::DaysSinceBirth(comparison.first.birthday, comparison.report);
     const std::int32_t secondDays = chart::DaysSinceBirth(comparison.second.birthday, comparison.report);
-    DrawPageCurves(painter, grid, chartArea, secondDays, CurveWeight::Light);
-    DrawExtraCurves(painter, grid, chartArea, secondDays, comparison.cycles, CurveWeight::Light);
-    DrawPageCurves(painter, grid, chartArea, firstDays);
-    DrawExtraCurves(painter, grid, chartArea, firstDays, comparison.cycles, CurveWeight::Full);
+    DrawPageCurves(painter, grid, chartArea, secondDays, CurveWeight::Light, comparison.cycles);
+    DrawPageCurves(painter, grid, chartArea, firstDays, CurveWeight::Full, comparison.cycles);
     DrawPageChartFrame(painter, grid, chartArea, Iso(comparison.report));
     DrawLegend(painter, grid, grid.Rect(chartLeft, legendTop, chartSide, 10), first, second);
     if (!comparison.cycles.Empty()) {

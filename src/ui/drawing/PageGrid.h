@@ -3,6 +3,7 @@
 // What the printed pages share: the design grid in millimetres and the
 // chart's pieces, drawn at the device's own resolution.
 
+#include "chart/BiorhythmCycle.h"
 #include "ui/Look.h"
 
 #include <QFont>
@@ -62,11 +63,11 @@ enum class CurveWeight { Full, Light };
 // A cycle's pen on a page, in its colour and line style (CyclePen.h).
 QPen CurvePen(std::size_t cycle, const Grid& grid, CurveWeight weight);
 
-// The three curves of a report day daysSinceBirth days after birth, as thin
-// smooth lines in the cycles' colours and line styles, clipped to the chart's
-// black area.
+// The three curves of a report day daysSinceBirth days after birth, and
+// after them the extra cycles chosen, as thin smooth lines in the cycles'
+// colours and line styles, clipped to the chart's black area.
 void DrawPageCurves(QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth,
-    CurveWeight weight = CurveWeight::Full);
+    CurveWeight weight = CurveWeight::Full, const chart::CycleChoice& cycles = {});
 
 // The rule under a table's last row, whose bottom lies bottom millimetres
 // down the grid, and the note below it.

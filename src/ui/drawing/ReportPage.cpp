@@ -233,10 +233,10 @@ void DrawTable(QPainter& painter, const Grid& grid, double top, double rowHeight
 
 } // namespace
 
-void DrawPageCurves(
-    QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth, CurveWeight weight)
+void DrawPageCurves(QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth,
+    CurveWeight weight, const chart::CycleChoice& cycles)
 {
-    DrawCurves(painter, grid, area, daysSinceBirth, chart::CycleChoice().Shown(), weight);
+    DrawCurves(painter, grid, area, daysSinceBirth, cycles.Shown(), weight);
 }
 
 QPen CurvePen(std::size_t cycle, const Grid& grid, CurveWeight weight)
