@@ -105,6 +105,13 @@ void CheckOptions(const render::RenderOptions& options, const std::vector<std::s
                 == (options.criticalFormat == render::CriticalFormat::Calendar ? "ics" : "csv"));
     if (options.lineStyles)
         FUZZ_CHECK(options.format == render::OutputFormat::Png && !options.output.empty());
+    // Extra cycles only where they are drawn or listed, and never a
+    // classical one among them.
+    if (!options.cycles.Empty()) {
+        FUZZ_CHECK(!options.output.empty() || !options.values.empty() || !options.planner.empty()
+            || !options.compatibility.empty());
+        FUZZ_CHECK(chart::CycleChoice::FromNames(options.cycles.Names()) == options.cycles);
+    }
     // Standard output takes one output at most.
     FUZZ_CHECK((options.values == "-") + (options.critical == "-") + (options.compatibility == "-") <= 1);
 
