@@ -69,8 +69,9 @@ chart::CycleChoice LoadCycleChoice(const QString& path)
 
 QString SaveCycleChoice(const QString& path, const chart::CycleChoice& choice)
 {
-    if (!QFileInfo(path).dir().mkpath(QStringLiteral(".")))
-        return QStringLiteral("the folder %1 could not be made").arg(QFileInfo(path).absolutePath());
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return QStringLiteral("The folder %1 could not be made.")
+            .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     return files::WriteWholeFile(path, CycleChoiceJson(choice));
 }
 

@@ -28,7 +28,7 @@ std::optional<chart::CycleChoice> ParseCycleChoiceJson(const QByteArray& json);
 // The choice in the file at path: none chosen when there is no file or it
 // cannot be read.
 chart::CycleChoice LoadCycleChoice(const QString& path);
-// Empty when written, else why not.
+// Empty when written, else why not; the file there is then as it was.
 QString SaveCycleChoice(const QString& path, const chart::CycleChoice& choice);
 
 } // namespace people

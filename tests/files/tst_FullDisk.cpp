@@ -9,6 +9,7 @@
 #include "ScriptedPrompter.h"
 #include "people/PeopleFile.h"
 #include "ui/actions/ChartActions.h"
+#include "ui/actions/ChartViewActions.h"
 
 #include <QAction>
 #include <QDir>
@@ -80,6 +81,20 @@ private slots:
             QCOMPARE(Contents(path), kEarlier);
             QCOMPARE(Entries(), SortedPair(file, QStringLiteral("filler")));
         }
+
+        // The choice of cycles: still shown, not kept, and the earlier file
+        // (unreadable, so no choice was read from it) left as it was.
+        const QString cycles = PutEarlier(QStringLiteral("cycles.json"));
+        actions->ViewActions().KeepCyclesIn(cycles);
+        Fill();
+        prompter.shown.clear();
+        actions->ViewActions().SetCycleShown(chart::kEveryCycle.size() - 1, true);
+        QCOMPARE(prompter.shown.size(), 1);
+        const QString text = prompter.shown.first().text;
+        QVERIFY2(text.contains(QDir::toNativeSeparators(cycles)) && text.contains(NoSpace()), qPrintable(text));
+        QVERIFY(host.area->Cycles().Has(chart::kEveryCycle.size() - 1));
+        QCOMPARE(Contents(cycles), kEarlier);
+        QCOMPARE(Entries(), SortedPair(QStringLiteral("cycles.json"), QStringLiteral("filler")));
     }
 
     void rendererFailsWithOneLineAndKeepsTheEarlierFile_data()

@@ -7,6 +7,7 @@
 #include "ui/planner/PlannerWindow.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 
 namespace ui {
@@ -112,7 +113,8 @@ void ChartViewActions::SetCycleShown(std::size_t cycle, bool shown)
         return;
     const QString error = people::SaveCycleChoice(cyclesPath, choice);
     if (!error.isEmpty())
-        prompter.Show(QStringLiteral("The cycles shown could not be kept for the next start:\n%1").arg(error),
+        prompter.Show(QStringLiteral("Could Not Save %1\nThe cycles shown stay chosen until the program ends. %2")
+                          .arg(QDir::toNativeSeparators(cyclesPath), error),
             app::MessageIcon::Critical, app::MessageButtons::Ok);
 }
 

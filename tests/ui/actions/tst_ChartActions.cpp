@@ -188,6 +188,17 @@ private slots:
         item(*actions, "mnuCycleAverage")->trigger();
         QCOMPARE(Rgb(area->Picture()), plain);
         QVERIFY(prompter->shown.isEmpty());
+
+        // A folder that cannot be made (its name is a file's): the user is
+        // told, and the chart still shows the choice.
+        const QString nowhere = folder.filePath(QStringLiteral("values.csv/cycles.json"));
+        actions->ViewActions().KeepCyclesIn(nowhere);
+        item(*actions, "mnuCycleMastery")->trigger();
+        QCOMPARE(prompter->shown.size(), 1);
+        QVERIFY2(prompter->shown.first().text.contains(QDir::toNativeSeparators(nowhere)),
+            qPrintable(prompter->shown.first().text));
+        QVERIFY(area->Cycles().Has(8));
+        QVERIFY(!QFileInfo::exists(nowhere));
     }
 
     // Ctrl+M opens the planner on the report day; the keys walk it and a
