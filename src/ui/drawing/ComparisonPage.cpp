@@ -1,6 +1,5 @@
 #include "ui/drawing/ComparisonPage.h"
 
-#include "app/AppInfo.h"
 #include "chart/ChartPlot.h"
 #include "chart/Compatibility.h"
 #include "chart/DateComposition.h"
@@ -175,12 +174,7 @@ void DrawComparisonPage(QPainter& painter, const QRectF& page, const Comparison&
     const QString first = PersonLabel(comparison.first.name, Iso(comparison.first.birthday));
     const QString second = PersonLabel(comparison.second.name, Iso(comparison.second.birthday));
 
-    painter.setPen(Qt::black);
-    painter.setFont(grid.Font(16, true));
-    painter.drawText(
-        grid.Rect(0, 0, kDesignWidth, 9), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Biorhythm Compatibility"));
-    painter.setFont(grid.Font(8));
-    painter.drawText(grid.Rect(0, 0, kDesignWidth, 9), Qt::AlignRight | Qt::AlignVCenter, app::WindowCaption());
+    DrawPageHeading(painter, grid, QStringLiteral("Biorhythm Compatibility"));
     painter.setFont(grid.Font(10));
     const QRectF people = grid.Rect(0, 10, kDesignWidth, 6);
     painter.drawText(people, Qt::AlignLeft | Qt::AlignVCenter,

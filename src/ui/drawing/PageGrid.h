@@ -69,6 +69,10 @@ QPen CurvePen(std::size_t cycle, const Grid& grid, CurveWeight weight);
 void DrawPageCurves(QPainter& painter, const Grid& grid, const QRectF& area, std::int32_t daysSinceBirth,
     CurveWeight weight = CurveWeight::Full, const chart::CycleChoice& cycles = {});
 
+// The page's title in large bold on the left of its top line, and the
+// program's name and version on the right.
+void DrawPageHeading(QPainter& painter, const Grid& grid, const QString& title);
+
 // The rule under a table's last row, whose bottom lies bottom millimetres
 // down the grid, and the note below it.
 void DrawTableFoot(QPainter& painter, const Grid& grid, double bottom, const QString& note);

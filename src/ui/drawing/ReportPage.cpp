@@ -257,6 +257,15 @@ QPen CurvePen(std::size_t cycle, const Grid& grid, CurveWeight weight)
     return pen;
 }
 
+void DrawPageHeading(QPainter& painter, const Grid& grid, const QString& title)
+{
+    painter.setPen(Qt::black);
+    painter.setFont(grid.Font(16, true));
+    painter.drawText(grid.Rect(0, 0, kDesignWidth, 9), Qt::AlignLeft | Qt::AlignVCenter, title);
+    painter.setFont(grid.Font(8));
+    painter.drawText(grid.Rect(0, 0, kDesignWidth, 9), Qt::AlignRight | Qt::AlignVCenter, app::WindowCaption());
+}
+
 void DrawTableFoot(QPainter& painter, const Grid& grid, double bottom, const QString& note)
 {
     painter.setPen(QPen(Qt::black, grid(0.2)));
@@ -300,12 +309,7 @@ void DrawReportPage(QPainter& painter, const QRectF& page, std::chrono::year_mon
     painter.save();
     const std::int32_t days = chart::DaysSinceBirth(birth, report);
 
-    painter.setPen(Qt::black);
-    painter.setFont(grid.Font(16, true));
-    painter.drawText(
-        grid.Rect(0, 0, kDesignWidth, 9), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Biorhythm Chart"));
-    painter.setFont(grid.Font(8));
-    painter.drawText(grid.Rect(0, 0, kDesignWidth, 9), Qt::AlignRight | Qt::AlignVCenter, app::WindowCaption());
+    DrawPageHeading(painter, grid, QStringLiteral("Biorhythm Chart"));
     painter.setFont(grid.Font(10));
     painter.drawText(grid.Rect(0, 10, kDesignWidth, 6), Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Birthday: %1      Report day: %2      Day %3 since birth")
