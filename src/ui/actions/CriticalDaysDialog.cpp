@@ -109,12 +109,7 @@ CriticalDaysDialog::CriticalDaysDialog(CalendarSaver saveCalendar, QWidget* owne
     FrameDialog(*this, "frmCriticalDays", QStringLiteral("Critical Days"));
     setModal(true);
 
-    lblPeriod->setObjectName(QStringLiteral("lblPeriod"));
-    lblPeriod->setBuddy(cboPeriod);
-    cboPeriod->setObjectName(QStringLiteral("cboPeriod"));
-    cboPeriod->setAccessibleName(QStringLiteral("Period"));
-    FillPeriodBox(*cboPeriod, kDefaultMonths);
-    lblRange->setObjectName(QStringLiteral("lblRange"));
+    SetUpPeriodRow(*lblPeriod, *cboPeriod, *lblRange, kDefaultMonths);
     lblNextTreble->setObjectName(QStringLiteral("lblNextTreble"));
     lblNextTreble->setFont(SansSerifFont(8.25, true));
     lblNextTreble->setTextInteractionFlags(Qt::TextSelectableByMouse);

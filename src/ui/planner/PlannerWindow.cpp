@@ -45,12 +45,7 @@ PlannerWindow::PlannerWindow(Services services, app::MessagePrompter& prompter, 
 {
     FrameDialog(*this, "frmMonthsAhead", QStringLiteral("Months Ahead"), DialogBorder::Resizable);
 
-    lblPeriod->setObjectName(QStringLiteral("lblPeriod"));
-    lblPeriod->setBuddy(cboPeriod);
-    cboPeriod->setObjectName(QStringLiteral("cboPeriod"));
-    cboPeriod->setAccessibleName(QStringLiteral("Period"));
-    FillPeriodBox(*cboPeriod, kDefaultMonths);
-    lblRange->setObjectName(QStringLiteral("lblRange"));
+    SetUpPeriodRow(*lblPeriod, *cboPeriod, *lblRange, kDefaultMonths);
     scrCalendar->setObjectName(QStringLiteral("scrCalendar"));
     scrCalendar->setWidget(calendarView);
     scrCalendar->setBackgroundRole(QPalette::Base);

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 
 namespace ui {
@@ -47,8 +48,13 @@ QDialogButtonBox* MakeEndingButtonBox(
     return box;
 }
 
-void FillPeriodBox(QComboBox& box, int months)
+void SetUpPeriodRow(QLabel& label, QComboBox& box, QLabel& range, int months)
 {
+    label.setObjectName(QStringLiteral("lblPeriod"));
+    label.setBuddy(&box);
+    box.setObjectName(QStringLiteral("cboPeriod"));
+    box.setAccessibleName(QStringLiteral("Period"));
+    range.setObjectName(QStringLiteral("lblRange"));
     for (const int count : { 1, 3, 6, 12 })
         box.addItem(count == 1 ? QStringLiteral("1 month") : QStringLiteral("%1 months").arg(count), count);
     box.setCurrentIndex(box.findData(months));

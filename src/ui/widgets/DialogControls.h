@@ -8,6 +8,7 @@
 #include <QString>
 
 class QComboBox;
+class QLabel;
 class QDialog;
 class QPushButton;
 class QWidget;
@@ -35,8 +36,10 @@ QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& 
 QDialogButtonBox* MakeEndingButtonBox(
     QDialog& dialog, QPushButton* button, QDialogButtonBox::ButtonRole role, Qt::Orientation orientation);
 
-// The choice of a period: 1, 3, 6 or 12 months, each item holding its count
-// as its data, with months chosen.
-void FillPeriodBox(QComboBox& box, int months);
+// The row that chooses a period, as the critical days and the months ahead
+// have it: the "Period:" label for the box (lblPeriod, cboPeriod), the box
+// offering 1, 3, 6 or 12 months, each item holding its count as its data,
+// with months chosen, and the label that spells the period out (lblRange).
+void SetUpPeriodRow(QLabel& label, QComboBox& box, QLabel& range, int months);
 
 } // namespace ui
