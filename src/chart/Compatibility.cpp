@@ -6,7 +6,6 @@
 #include <cmath>
 #include <stdexcept>
 #include <string_view>
-#include <utility>
 
 namespace chart {
 
@@ -32,18 +31,6 @@ namespace {
 double Percent(int daysOutOfStep, std::int16_t length)
 {
     return 50.0 * (1.0 + ShiftCorrelation(static_cast<double>(daysOutOfStep) / length));
-}
-
-// A cycle's figure and days out of step: a classical one's from the arrays,
-// a secondary one's from the extras. Throws for a cycle without a figure.
-std::pair<double, int> FigureOf(const Compatibility& compatibility, std::size_t cycle)
-{
-    if (cycle < kCycles.size())
-        return { compatibility.cycles[cycle], compatibility.daysOutOfStep[cycle] };
-    for (const ExtraCompatibility& extra : compatibility.extras)
-        if (extra.cycle == cycle)
-            return { extra.percent, extra.daysOutOfStep };
-    throw std::out_of_range("no compatibility for this cycle");
 }
 
 } // namespace
@@ -75,6 +62,16 @@ Compatibility CompatibilityOf(
     return result;
 }
 
+ExtraCompatibility CompatibilityFigure(const Compatibility& compatibility, std::size_t cycle)
+{
+    if (cycle < kCycles.size())
+        return { cycle, compatibility.cycles[cycle], compatibility.daysOutOfStep[cycle] };
+    for (const ExtraCompatibility& extra : compatibility.extras)
+        if (extra.cycle == cycle)
+            return extra;
+    throw std::out_of_range("no compatibility for this cycle");
+}
+
 std::vector<std::size_t> CompatibilityCycles(const Compatibility& compatibility)
 {
     std::vector<std::size_t> cycles;
@@ -87,7 +84,9 @@ std::vector<std::size_t> CompatibilityCycles(const Compatibility& compatibility)
 
 std::string CompatibilitySentence(const Compatibility& compatibility, std::size_t cycle)
 {
-    const auto [percent, days] = FigureOf(compatibility, cycle);
+    const ExtraCompatibility figure = CompatibilityFigure(compatibility, cycle);
+    const double percent = figure.percent;
+    const int days = figure.daysOutOfStep;
     const int length = kEveryCycle[cycle].length;
     std::string text = std::string(kEveryCycle[cycle].name) + ": " + PercentText(percent) + "%, ";
     if (days == 0)
@@ -106,7 +105,8 @@ std::string CompatibilityCsv(const Compatibility& compatibility)
 {
     std::string csv = "cycle,percent\r\n";
     for (const std::size_t cycle : CompatibilityCycles(compatibility))
-        csv += LowerCaseName(kEveryCycle[cycle]) + ',' + PercentText(FigureOf(compatibility, cycle).first) + "\r\n";
+        csv += LowerCaseName(kEveryCycle[cycle]) + ',' + PercentText(CompatibilityFigure(compatibility, cycle).percent)
+            + "\r\n";
     return csv + "average," + PercentText(compatibility.average) + "\r\n";
 }
 

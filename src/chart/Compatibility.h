@@ -61,6 +61,11 @@ Compatibility CompatibilityOf(
 // chosen secondary ones. Indices into kEveryCycle.
 std::vector<std::size_t> CompatibilityCycles(const Compatibility& compatibility);
 
+// One cycle's figure and its days out of step, the cycle an index into
+// kEveryCycle: a classical one, or a secondary one among the extras. Throws
+// std::out_of_range for a cycle without a figure.
+ExtraCompatibility CompatibilityFigure(const Compatibility& compatibility, std::size_t cycle);
+
 // "Physical: 85.3%, the cycles are 3 days apart, about an eighth of a cycle":
 // what a screen reader says for one cycle, and the printed page prints. The
 // cycle is an index into kEveryCycle: a classical one, or a secondary one

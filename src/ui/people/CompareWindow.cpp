@@ -275,17 +275,10 @@ void CompareWindow::ShowComparison()
     for (int row = 0; row < rows; ++row) {
         const bool overall = row == rows - 1;
         const std::size_t cycle = overall ? 0 : rated[static_cast<std::size_t>(row)];
-        double percent = compatibility.average;
-        int daysOutOfStep = 0;
-        if (!overall && cycle < chart::kCycles.size()) {
-            percent = compatibility.cycles[cycle];
-            daysOutOfStep = compatibility.daysOutOfStep[cycle];
-        } else if (!overall) {
-            const chart::ExtraCompatibility& extra
-                = compatibility.extras.at(static_cast<std::size_t>(row) - chart::kCycles.size());
-            percent = extra.percent;
-            daysOutOfStep = extra.daysOutOfStep;
-        }
+        const chart::ExtraCompatibility figure = overall ? chart::ExtraCompatibility { cycle, compatibility.average, 0 }
+                                                         : chart::CompatibilityFigure(compatibility, cycle);
+        const double percent = figure.percent;
+        const int daysOutOfStep = figure.daysOutOfStep;
         const QString apart = overall
             ? QStringLiteral("the mean of the three")
             : QStringLiteral("%1 of %2 days").arg(daysOutOfStep).arg(chart::kEveryCycle[cycle].length);
